@@ -1,0 +1,33 @@
+#include "app/Accueil.h"
+
+#include "ui/Construction.h"
+#include "ui/Controles.h"
+#include "ui/FenetreCorde.h"
+
+#include <QToolButton>
+
+namespace app {
+
+Accueil::Accueil(FabriqueFenetre fabrique, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), fabrique_(std::move(fabrique)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui::ConstruitFenetre(this, ui::DispositionAccueil);
+    connect(ui::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
+            &Accueil::Demarre);
+    connect(ui::Trouve<ui::Etiquette>(this, "Image1"), &ui::Etiquette::clique, this,
+            &Accueil::Demarre);
+}
+
+void Accueil::Demarre() {
+    // A second click queued before the close is processed must not open a second window.
+    if (demarre_)
+        return;
+    demarre_ = true;
+    QWidget* principale = fabrique_(); // loads: its whole load sequence runs here
+    principale->setAttribute(Qt::WA_DeleteOnClose);
+    ui::CentreSurEcran(principale);
+    principale->show();
+    close();
+}
+
+} // namespace app

@@ -1,0 +1,45 @@
+#include "scope/EcranOscillo.h"
+
+#include "view/Quadrillage.h"
+
+#include <array>
+
+namespace scope {
+
+double BaseDeTempsDuMembre(int index) {
+    constexpr std::array<double, 6> Bases{200, 500, 1000, 1500, 2000, 100};
+    if (index < 0 || index >= static_cast<int>(Bases.size()))
+        return 0;
+    return Bases[static_cast<size_t>(index)];
+}
+
+EcranOscillo::EcranOscillo(ui::SurfaceDessin& oscillo, QWidget& cache, sim::EtatSimulation& etat,
+                           std::function<void()> litParametres,
+                           std::function<void()> desactiveCapteurs)
+    : oscillo_(oscillo), cache_(cache), etat_(etat), litParametres_(std::move(litParametres)),
+      desactiveCapteurs_(std::move(desactiveCapteurs)) {}
+
+void EcranOscillo::QuadrilleOscillo() {
+    view::DessineQuadrillage(oscillo_, 10, 10);
+}
+
+void EcranOscillo::ChoisitBase(int index) {
+    if (const double base = BaseDeTempsDuMembre(index); base > 0)
+        etat_.BaseDeTemps = base;
+    litParametres_();
+    oscillo_.Efface();
+    QuadrilleOscillo();
+}
+
+void EcranOscillo::Revele() {
+    cache_.hide();
+    oscillo_.Efface();
+    QuadrilleOscillo();
+}
+
+void EcranOscillo::Couvre() {
+    cache_.show();
+    desactiveCapteurs_();
+}
+
+} // namespace scope

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "sim/Etat.h"
+#include "ui/SurfaceDessin.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace scope {
+
+// Milliseconds per division of each member of the time-base option array; the members are
+// not in screen order. Returns 0 for an index outside the array.
+double BaseDeTempsDuMembre(int index);
+
+// The oscilloscope screen, its graticule, its time base and its cover.
+class EcranOscillo {
+public:
+    EcranOscillo(ui::SurfaceDessin& oscillo, QWidget& cache, sim::EtatSimulation& etat,
+                 std::function<void()> litParametres, std::function<void()> desactiveCapteurs);
+
+    void QuadrilleOscillo();
+    void ChoisitBase(int index);
+    void Revele();
+    void Couvre();
+
+    ui::SurfaceDessin& Surface() { return oscillo_; }
+
+private:
+    ui::SurfaceDessin& oscillo_;
+    QWidget& cache_;
+    sim::EtatSimulation& etat_;
+    std::function<void()> litParametres_;
+    std::function<void()> desactiveCapteurs_;
+};
+
+} // namespace scope

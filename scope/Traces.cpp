@@ -1,0 +1,34 @@
+#include "scope/Traces.h"
+
+#include "sim/Excitation.h"
+#include "sim/Horloge.h"
+
+namespace scope {
+
+Traces::Traces(EcranOscillo& ecran, sim::EtatSimulation& etat, const view::Capteurs& capteurs)
+    : ecran_(ecran), etat_(etat), capteurs_(capteurs) {}
+
+void Traces::TraceCapteur(int16_t n) {
+    const double instantBalayage = sim::PositionBalayage(etat_.TempsMs, etat_.DureeBalayage);
+    const QColor couleurTrace = n == 1 ? QColor(121, 123, 181) : QColor(237, 127, 28);
+    const int k = sim::IndicePoint(capteurs_.Barre(n).Gauche());
+    const double ordonneeTrace = sim::OrdonneePoint(etat_, k);
+
+    ui::SurfaceDessin& ecran = ecran_.Surface();
+    // The comparison is made in single precision, as the sweep position is stored; an
+    // equal value is not a new sweep.
+    if (const float instant = static_cast<float>(instantBalayage); instant < etat_.TempsBalayage) {
+        ecran.Efface();
+        ecran_.QuadrilleOscillo();
+        etat_.TempsBalayage = instant;
+        etat_.DerniereValeurCapteur[n] = ordonneeTrace;
+    }
+    ecran.LargeurTrait(2);
+    ecran.Ligne(static_cast<float>(double{etat_.TempsBalayage} * 10 / etat_.DureeBalayage),
+                static_cast<float>(etat_.DerniereValeurCapteur[n]),
+                static_cast<float>(instantBalayage * 10 / etat_.DureeBalayage),
+                static_cast<float>(ordonneeTrace), couleurTrace);
+    etat_.DerniereValeurCapteur[n] = ordonneeTrace;
+}
+
+} // namespace scope

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sim/Etat.h"
+
+namespace sim {
+
+// Choosing the solitary tab flattens the computed part of the string; 185..200 are never
+// written by anyone.
+void AplatitCorde(EtatSimulation& etat);
+
+// Position-to-point rule: abscissa (cm) times 12, halves to even, kept within the arrays.
+int IndicePoint(double abscisseCm);
+
+// Sensor n's sample and the ordinate it is traced at.
+double OrdonneePoint(const EtatSimulation& etat, int indice);
+
+} // namespace sim

@@ -1,0 +1,120 @@
+#include "sim/Horloge.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <limits>
+
+namespace sim {
+namespace {
+
+void DecaleTemps(EtatSimulation& etat, int64_t decalageMs) {
+    const double secondes = decalageMs / 1000.0;
+    etat.TempsMs = static_cast<int32_t>(etat.TempsMs - decalageMs);
+    etat.OrigineTemps += secondes;
+    etat.Temps -= secondes;
+    etat.DebutSoliton -= secondes;
+}
+
+double HeureDuJourLocale() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    const auto depuisEpoque = std::chrono::system_clock::now().time_since_epoch();
+    const double fraction =
+        std::chrono::duration<double>(depuisEpoque -
+                                      std::chrono::floor<std::chrono::seconds>(depuisEpoque))
+            .count();
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+double SecondesStables() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+HorlogeMurale HorlogeMonotone(const std::function<double()>& heureDuJour,
+                              std::function<double()> ecoule) {
+    const double depart = heureDuJour();
+    const double origineEcoule = ecoule();
+    return [depart, origineEcoule, ecoule = std::move(ecoule)] {
+        return depart + (ecoule() - origineEcoule);
+    };
+}
+
+HorlogeMurale HorlogeSysteme() {
+    return HorlogeMonotone(HeureDuJourLocale, SecondesStables);
+}
+
+int32_t ArrondiPair(double valeur) {
+    if (std::isnan(valeur))
+        return 0;
+    constexpr double plusPetit = std::numeric_limits<int32_t>::min();
+    constexpr double plusGrand = std::numeric_limits<int32_t>::max();
+    if (valeur <= plusPetit)
+        return std::numeric_limits<int32_t>::min();
+    if (valeur >= plusGrand)
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::nearbyint(valeur)); // default rounding: halves to even
+}
+
+double PositionBalayage(int32_t tempsMs, double dureeBalayage) {
+    const double q = tempsMs / (dureeBalayage * 1000);
+    return (q - std::floor(q)) * dureeBalayage;
+}
+
+void RecaleHorloge(EtatSimulation& etat) {
+    if (etat.TempsMs >= SeuilRecalageMs)
+        DecaleTemps(etat, PeriodeRecalageMs);
+}
+
+void PasHorloge(EtatSimulation& etat, double horloge) {
+    etat.TempsBalayage = static_cast<float>(PositionBalayage(etat.TempsMs, etat.DureeBalayage));
+    double ecouleMs = (horloge - etat.OrigineTemps) * 1000;
+    if (!std::isfinite(ecouleMs))
+        return;
+    if (ecouleMs >= SeuilRecalageMs) {
+        // Whole spans only, so that the periodic phase and the sweep stay where they were.
+        const double spans = std::floor((ecouleMs - SeuilRecalageMs) / PeriodeRecalageMs) + 1;
+        const double secondes = spans * (PeriodeRecalageMs / 1000.0);
+        etat.OrigineTemps += secondes;
+        etat.Temps -= secondes;
+        etat.DebutSoliton -= secondes;
+        ecouleMs = (horloge - etat.OrigineTemps) * 1000;
+    }
+    const int32_t nouveau = ArrondiPair(ecouleMs);
+    if (nouveau < etat.TempsMs) {
+        // A clock that went back: carry on from where the simulation stood.
+        etat.OrigineTemps = horloge - etat.TempsMs / 1000.0;
+        return;
+    }
+    etat.TempsMs = nouveau;
+    RecaleHorloge(etat);
+}
+
+void FigeTemps(EtatSimulation& etat) {
+    etat.Temps = etat.TempsMs / 1000.0;
+}
+
+void RepartDe(EtatSimulation& etat, double horloge) {
+    etat.OrigineTemps = horloge - etat.Temps;
+}
+
+void AvanceUnPas(EtatSimulation& etat) {
+    etat.TempsBalayage = static_cast<float>(PositionBalayage(etat.TempsMs, etat.DureeBalayage));
+    etat.TempsMs += PasMs;
+    RecaleHorloge(etat);
+    etat.Temps = etat.TempsMs / 1000.0;
+}
+
+double DebutImpulsion(const EtatSimulation& etat, double horloge, bool enMarche) {
+    // While paused the wall clock runs on but the simulation does not: a pulse launched
+    // then must leave a quarter second after the frozen time, or stepping never shows it.
+    if (!enMarche)
+        return etat.TempsMs / 1000.0 + DelaiImpulsion;
+    return horloge + DelaiImpulsion - etat.OrigineTemps;
+}
+
+} // namespace sim

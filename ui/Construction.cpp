@@ -1,0 +1,188 @@
+#include "ui/Construction.h"
+
+#include "ui/Controles.h"
+#include "ui/Images.h"
+#include "ui/SurfaceDessin.h"
+
+#include <QButtonGroup>
+#include <QFontDatabase>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+namespace ui {
+namespace {
+
+struct Conteneur {
+    QWidget* widget;
+    int bord; // pixels between the outer edge and the children's origin
+};
+
+QString Nom(std::string_view texte) {
+    return QString::fromUtf8(texte.data(), texte.size());
+}
+
+Qt::Alignment Alignement(unsigned drapeaux) {
+    const Qt::Alignment horizontal = drapeaux & ADroite  ? Qt::AlignRight
+                                     : drapeaux & Centre ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft;
+    return horizontal | Qt::AlignTop;
+}
+
+void Colore(QWidget* w, Rgb fond, Rgb texte) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, Couleur(fond));
+    palette.setColor(QPalette::Button, Couleur(fond));
+    palette.setColor(QPalette::WindowText, Couleur(texte));
+    palette.setColor(QPalette::ButtonText, Couleur(texte));
+    palette.setColor(QPalette::Text, Couleur(texte));
+    w->setPalette(palette);
+}
+
+Echelle EchelleDe(std::string_view nom) {
+    const auto echelles = EchellesSurfaces();
+    const auto it = std::find_if(echelles.begin(), echelles.end(),
+                                 [nom](const EchelleSurface& e) { return e.nom == nom; });
+    if (it == echelles.end())
+        throw std::logic_error("no scale for a drawing surface");
+    return {it->gauche, it->haut, it->twipsParUniteX, it->twipsParUniteY};
+}
+
+QWidget* CreeEtiquette(const Controle& c, QWidget* parent) {
+    auto* etiquette = new Etiquette(parent);
+    etiquette->setTextFormat(Qt::PlainText);
+    etiquette->setText(Nom(c.legende));
+    etiquette->setAlignment(Alignement(c.drapeaux));
+    etiquette->setWordWrap(c.drapeaux & RetourLigne);
+    Colore(etiquette, c.fond, c.texte);
+    etiquette->setAutoFillBackground(c.drapeaux & Opaque);
+    return etiquette;
+}
+
+QWidget* CreeImage(const Controle& c, QWidget* parent) {
+    auto* image = new Etiquette(parent);
+    image->setPixmap(Pixmap(c.dessin));
+    image->setScaledContents(true);
+    return image;
+}
+
+QWidget* CreeBouton(const Controle& c, QWidget* parent) {
+    auto* bouton = new QToolButton(parent);
+    const QPixmap image = Pixmap(c.dessin);
+    bouton->setIcon(QIcon(image));
+    bouton->setIconSize(image.size());
+    bouton->setText(Nom(c.legende));
+    bouton->setToolButtonStyle(c.legende.empty() ? Qt::ToolButtonIconOnly
+                                                 : Qt::ToolButtonTextUnderIcon);
+    Colore(bouton, c.fond, c.texte);
+    return bouton;
+}
+
+QWidget* CreeBarre(const Controle& c, QWidget* parent) {
+    auto* barre = new QScrollBar(Qt::Horizontal, parent);
+    const auto barres = BarresParametres();
+    const auto it = std::find_if(barres.begin(), barres.end(),
+                                 [&](const BarreParametre& b) { return b.nom == c.nom; });
+    if (it == barres.end())
+        throw std::logic_error("no range for a scroll bar");
+    barre->setRange(it->minimum, it->maximum);
+    barre->setValue(it->valeur);
+    barre->setSingleStep(1);
+    barre->setPageStep(it->pasTrack);
+    return barre;
+}
+
+QWidget* CreeOption(const Controle& c, QWidget* parent, QButtonGroup*& groupe) {
+    auto* option = new QRadioButton(Nom(c.legende), parent);
+    Colore(option, c.fond, c.texte);
+    option->setAutoFillBackground(true);
+    option->setChecked(c.drapeaux & Coche);
+    if (groupe == nullptr)
+        groupe = new QButtonGroup(parent);
+    groupe->addButton(option);
+    return option;
+}
+
+QWidget* Cree(const Controle& c, const Conteneur& parent, QButtonGroup*& groupe) {
+    switch (c.genre) {
+    case Genre::Panneau:
+        return new Panneau(parent.widget, Couleur(c.fond), c.drapeaux & Bordure, Pixmap(c.dessin));
+    case Genre::Surface:
+        return new SurfaceDessin(parent.widget, EchelleDe(c.nom), Couleur(c.fond));
+    case Genre::Etiquette:
+        return CreeEtiquette(c, parent.widget);
+    case Genre::Image:
+        return CreeImage(c, parent.widget);
+    case Genre::BoutonGraphique:
+        return CreeBouton(c, parent.widget);
+    case Genre::Barre:
+        return CreeBarre(c, parent.widget);
+    case Genre::Option:
+        return CreeOption(c, parent.widget, groupe);
+    case Genre::Marqueur: {
+        auto* surface = qobject_cast<SurfaceDessin*>(parent.widget);
+        if (surface == nullptr)
+            throw std::logic_error("a marker lives in a drawing surface");
+        auto* marqueur = new Marqueur(surface, Couleur(c.fond), c.drapeaux & Bordure);
+        const Echelle& e = surface->echelle();
+        marqueur->resize(Pixels(c.largeur), Pixels(c.hauteur));
+        marqueur->PlaceGauche(static_cast<float>(e.gauche + c.gauche / e.twipsParUniteX));
+        marqueur->PlaceHaut(static_cast<float>(e.haut + c.haut / e.twipsParUniteY));
+        return marqueur;
+    }
+    }
+    throw std::logic_error("unknown kind of control");
+}
+
+} // namespace
+
+QFont PoliceQt(const Police& police) {
+    static const bool substitue = [] {
+        if (!QFontDatabase::hasFamily(QStringLiteral("Calibri")))
+            QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
+        return true;
+    }();
+    (void)substitue;
+    QFont font(QStringLiteral("Calibri"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(police.points * 120 / 72)));
+    font.setBold(police.gras);
+    font.setItalic(police.italique);
+    font.setUnderline(police.souligne);
+    return font;
+}
+
+void ConstruitFenetre(QWidget* fenetre, const Fenetre& disposition) {
+    fenetre->setObjectName(Nom(disposition.nom));
+    fenetre->setWindowTitle(Nom(disposition.legende));
+    fenetre->resize(Pixels(disposition.largeur), Pixels(disposition.hauteur));
+    fenetre->setFont(PoliceQt({}));
+    QPalette palette = fenetre->palette();
+    palette.setColor(QPalette::Window, Couleur(disposition.fond));
+    fenetre->setPalette(palette);
+    fenetre->setAutoFillBackground(true);
+
+    std::unordered_map<std::string_view, Conteneur> conteneurs{{"", {fenetre, 0}}};
+    std::unordered_map<std::string_view, QButtonGroup*> groupes;
+    for (const Controle& c : disposition.controles) {
+        const Conteneur& parent = conteneurs.at(c.parent);
+        QWidget* w = Cree(c, parent, groupes[c.parent]);
+        w->setObjectName(Nom(c.nom));
+        w->setFont(PoliceQt(c.police));
+        w->setCursor(CurseurDe(c.curseur));
+        if (c.genre != Genre::Marqueur)
+            w->setGeometry(parent.bord + Pixels(c.gauche), parent.bord + Pixels(c.haut),
+                           Pixels(c.largeur), Pixels(c.hauteur));
+        w->setVisible(!(c.drapeaux & Cache));
+        conteneurs.emplace(c.nom, Conteneur{w, c.drapeaux & Bordure ? 1 : 0});
+    }
+    // Listed front to back: lowering each in turn leaves the first on top.
+    for (const Controle& c : disposition.controles)
+        conteneurs.at(c.nom).widget->lower();
+}
+
+} // namespace ui

@@ -1,0 +1,154 @@
+#include "ui/Controles.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+namespace {
+
+// The outline that follows the pointer during a drag; it lies on top of the window and
+// lets the mouse through, so it never hides the surface under the pointer.
+class Contour : public QWidget {
+public:
+    explicit Contour(QWidget* fenetre) : QWidget(fenetre) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(QColor(96, 96, 96), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (width() > 3 && height() > 3)
+            p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
+
+} // namespace
+
+QColor Couleur(Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+Panneau::Panneau(QWidget* parent, QColor fond, bool bordure, QPixmap image)
+    : QWidget(parent), fond_(fond), bordure_(bordure), image_(std::move(image)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Panneau::CouleurFond(QColor fond) {
+    fond_ = fond;
+    update();
+}
+
+void Panneau::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), fond_);
+    const int bord = bordure_ ? 1 : 0;
+    if (!image_.isNull())
+        p.drawPixmap(bord, bord, image_);
+    if (bordure_) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Etiquette::mousePressEvent(QMouseEvent* evenement) {
+    enfonce_ = evenement->button() == Qt::LeftButton;
+    evenement->accept();
+}
+
+void Etiquette::mouseReleaseEvent(QMouseEvent* evenement) {
+    const bool clic = enfonce_ && evenement->button() == Qt::LeftButton &&
+                      rect().contains(evenement->position().toPoint());
+    enfonce_ = false;
+    evenement->accept();
+    if (clic)
+        emit clique();
+}
+
+Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
+    : QWidget(surface), surface_(surface), fond_(fond), bordure_(bordure) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Marqueur::PlaceGauche(float gauche) {
+    gauche_ = gauche;
+    surface_->PlaceEnfant(this, gauche_, haut_);
+}
+
+void Marqueur::PlaceHaut(float haut) {
+    haut_ = haut;
+    surface_->PlaceEnfant(this, gauche_, haut_);
+}
+
+void Marqueur::Place(float gauche, float haut) {
+    gauche_ = gauche;
+    haut_ = haut;
+    surface_->PlaceEnfant(this, gauche_, haut_);
+}
+
+void Marqueur::CouleurFond(QColor fond) {
+    fond_ = fond;
+    update();
+}
+
+void Marqueur::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), fond_);
+    if (bordure_) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Marqueur::mousePressEvent(QMouseEvent* evenement) {
+    bouton_ = evenement->button() == Qt::LeftButton;
+    prise_ = evenement->position();
+    evenement->accept();
+}
+
+void Marqueur::mouseMoveEvent(QMouseEvent* evenement) {
+    if (!bouton_)
+        return;
+    if (contour_ == nullptr) {
+        contour_ = new Contour(window());
+        contour_->resize(size());
+        contour_->show();
+    }
+    contour_->raise();
+    const QPointF globale = evenement->globalPosition();
+    contour_->move(window()->mapFromGlobal(globale - prise_).toPoint());
+    Survole(globale);
+}
+
+void Marqueur::mouseReleaseEvent(QMouseEvent* evenement) {
+    evenement->accept();
+    bouton_ = false;
+    TermineGlissement();
+}
+
+void Marqueur::hideEvent(QHideEvent* evenement) {
+    bouton_ = false;
+    TermineGlissement();
+    QWidget::hideEvent(evenement);
+}
+
+void Marqueur::TermineGlissement() {
+    delete contour_;
+}
+
+// Only the surface itself hears of the drag: over one of its children, this marker
+// included, the child has the pointer and nothing happens.
+void Marqueur::Survole(QPointF positionGlobale) {
+    QWidget* fenetre = window();
+    QWidget* sous = fenetre->childAt(fenetre->mapFromGlobal(positionGlobale).toPoint());
+    auto* surface = qobject_cast<SurfaceDessin*>(sous);
+    if (surface == nullptr)
+        return;
+    const QPointF unites = surface->VersUnites(surface->mapFromGlobal(positionGlobale));
+    emit surface->survolGlisser(this, static_cast<float>(unites.x()),
+                                static_cast<float>(unites.y()));
+}
+
+} // namespace ui

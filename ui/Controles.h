@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ui/Disposition.h"
+#include "ui/SurfaceDessin.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+QColor Couleur(Rgb rgb);
+
+// A container with a background, an optional one-pixel border and an optional picture
+// shown unscaled from its inner top-left corner.
+class Panneau : public QWidget {
+    Q_OBJECT
+public:
+    Panneau(QWidget* parent, QColor fond, bool bordure, QPixmap image = {});
+    void CouleurFond(QColor fond);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor fond_;
+    bool bordure_;
+    QPixmap image_;
+};
+
+// A label or a picture that reports a click: a press and a release on the control.
+class Etiquette : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clique();
+
+protected:
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+
+private:
+    bool enfonce_ = false;
+};
+
+// A sensor bar or square: a plain coloured label inside a drawing surface, placed in the
+// surface's units, that drags automatically. Pressing the button on it and moving starts a
+// drag with an outline of its size; the surface under the pointer (not a child of it) is
+// told where the pointer is, in its units. It never reports a click and never moves itself.
+class Marqueur : public QWidget {
+    Q_OBJECT
+public:
+    Marqueur(SurfaceDessin* surface, QColor fond, bool bordure);
+
+    float Gauche() const { return gauche_; }
+    float Haut() const { return haut_; }
+    void PlaceGauche(float gauche);
+    void PlaceHaut(float haut);
+    void Place(float gauche, float haut);
+    void CouleurFond(QColor fond);
+    QColor CouleurFond() const { return fond_; }
+    bool EnGlissement() const { return contour_ != nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseMoveEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+
+private:
+    void Survole(QPointF positionGlobale);
+    void TermineGlissement();
+
+    SurfaceDessin* surface_;
+    QColor fond_;
+    bool bordure_;
+    float gauche_ = 0, haut_ = 0;
+    bool bouton_ = false;
+    QPointF prise_; // where the control was grabbed, in its own pixels
+    QPointer<QWidget> contour_;
+};
+
+} // namespace ui

@@ -1,0 +1,126 @@
+#pragma once
+
+// The two windows as data: every control with its container, place in twips (designed at
+// 120 dpi, 12 twips to the pixel), caption, colours, font and cursor. Containers are listed
+// before their children; within a container, front to back.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace ui {
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+};
+
+inline constexpr int TwipsParPixel = 12;
+constexpr int Pixels(int twips) {
+    return (twips + TwipsParPixel / 2) / TwipsParPixel;
+}
+
+inline constexpr Rgb FondFenetre{255, 255, 255}; // the system's window background
+inline constexpr Rgb TexteFenetre{0, 0, 0};      // the system's window text
+inline constexpr Rgb Marine{0, 0, 64};
+inline constexpr Rgb GrisClair{224, 224, 224};
+inline constexpr Rgb GrisTexte{64, 64, 64};
+inline constexpr Rgb GrisInvite{128, 128, 128};
+inline constexpr Rgb Blanc{255, 255, 255};
+inline constexpr Rgb Noir{0, 0, 0};
+
+enum class Genre {
+    Panneau,         // container with a background, optionally a border and a picture
+    Surface,         // drawing surface with a user scale
+    Etiquette,       // label
+    Image,           // picture scaled to the control, clickable
+    BoutonGraphique, // push button showing a picture (and a caption under it)
+    Barre,           // horizontal scroll bar
+    Option,          // option button
+    Marqueur,        // label that drags automatically
+};
+
+enum class Curseur { Fleche, Main, Pince };
+
+enum class Dessin {
+    Aucun,
+    Logo,
+    Banniere,
+    Pause,
+    Lecture,
+    Pas,
+    Croix,
+    SinusClair,
+    SinusSombre,
+    BosseClaire,
+    BosseSombre,
+    ImpulsionEtroite,
+    ImpulsionMoyenne,
+    ImpulsionLarge,
+    CaseBleue,
+    CaseBleueCochee,
+    CaseOrange,
+    CaseOrangeCochee,
+    TriangleDemarrer,
+};
+
+struct Police {
+    double points = 10.2;
+    bool gras = false;
+    bool italique = false;
+    bool souligne = false;
+};
+
+enum Drapeau : unsigned {
+    Bordure = 1u << 0, // flat one-pixel border; children start inside it
+    Cache = 1u << 1,   // hidden at start
+    Opaque = 1u << 2,  // label painted on its background colour
+    ADroite = 1u << 3,
+    Centre = 1u << 4,
+    RetourLigne = 1u << 5,
+    Coche = 1u << 6, // option selected at start
+};
+
+struct Controle {
+    std::string_view nom;
+    std::string_view parent; // empty: the window itself
+    Genre genre;
+    int gauche, haut, largeur, hauteur; // twips
+    std::string_view legende = {};
+    Rgb fond = GrisClair;
+    Rgb texte = TexteFenetre;
+    Police police = {};
+    Curseur curseur = Curseur::Fleche;
+    Dessin dessin = Dessin::Aucun;
+    unsigned drapeaux = 0;
+};
+
+struct BarreParametre {
+    std::string_view nom;
+    int minimum, maximum, valeur, pasTrack;
+};
+
+struct EchelleSurface {
+    std::string_view nom;
+    double gauche, haut, twipsParUniteX, twipsParUniteY;
+};
+
+struct Fenetre {
+    std::string_view nom;
+    std::string_view legende;
+    int largeur, hauteur; // twips of client area
+    Rgb fond;
+    std::span<const Controle> controles;
+};
+
+extern const Fenetre DispositionCorde;
+extern const Fenetre DispositionAccueil;
+std::span<const BarreParametre> BarresParametres();
+std::span<const EchelleSurface> EchellesSurfaces();
+
+// The welcome window's description, word for word.
+inline constexpr std::string_view TexteDescription =
+    "VibraLIGNE anime un modèle de l'onde transversale dans un milieu à une dimension. "
+    "L'onde peut être sinusoïdale ou solitaire.  Des \"capteur\" permettent de "
+    "représenter l'évolution temporelle de l'état d'un ou deux points du milieu.";
+
+} // namespace ui

@@ -1,0 +1,232 @@
+#include "ui/FenetreCorde.h"
+
+#include "sim/Excitation.h"
+#include "sim/ModeleOnde.h"
+#include "sim/Parametres.h"
+#include "ui/Construction.h"
+#include "ui/Controles.h"
+#include "ui/Images.h"
+#include "ui/SurfaceDessin.h"
+#include "view/Regle.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace ui {
+namespace {
+
+constexpr int PeriodeTimer1Ms = 10;
+
+} // namespace
+
+void CentreSurEcran(QWidget* fenetre) {
+    const QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    if (ecran == nullptr)
+        return;
+    QRect cadre = fenetre->frameGeometry();
+    cadre.moveCenter(ecran->availableGeometry().center());
+    fenetre->move(cadre.topLeft());
+}
+
+FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
+    : QWidget(parent), horloge_(std::move(horloge)) {
+    ConstruitFenetre(this, DispositionCorde);
+    setWindowIcon(QIcon(Logo(32)));
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer1_.setInterval(PeriodeTimer1Ms);
+
+    animation_ = Trouve<SurfaceDessin>(this, "Animation");
+    vibrationPeriodique_ = Trouve<QWidget>(this, "VibrationPeriodique");
+    vue_ = std::make_unique<view::VueCorde>(*animation_, etat_);
+
+    std::array<view::ControlesCapteur, 3> capteurs{};
+    for (int n : {1, 2}) {
+        const std::string suffixe = std::to_string(n);
+        capteurs[n] = {Trouve<Marqueur>(this, ("Capteur" + suffixe).c_str()),
+                       Trouve<Marqueur>(this, ("TemoinCapteur(" + suffixe + ")").c_str()),
+                       Trouve<QWidget>(this, ("ActiveCapteur" + suffixe).c_str())};
+    }
+    capteurs_ = std::make_unique<view::Capteurs>(etat_, capteurs, [this] { vue_->AfficheCorde(); });
+    ecran_ = std::make_unique<scope::EcranOscillo>(
+        *Trouve<SurfaceDessin>(this, "Oscillo"), *Trouve<QWidget>(this, "CacheOscillo"), etat_,
+        [this] { LitParametres(); },
+        [this] {
+            capteurs_->Desactive(1);
+            capteurs_->Desactive(2);
+        });
+    traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
+
+    Connecte();
+    Charge();
+}
+
+FenetreCorde::~FenetreCorde() = default;
+
+void FenetreCorde::Charge() {
+    Trouve<Marqueur>(this, "Capteur1")->CouleurFond(QColor(230, 230, 255));
+    Trouve<Marqueur>(this, "Capteur2")->CouleurFond(QColor(255, 240, 220));
+    view::GradueRegle(*Trouve<SurfaceDessin>(this, "Regle"));
+    etat_.BaseDeTemps = 500;
+    LitParametres();
+    timer1_.start();
+}
+
+void FenetreCorde::LitParametres() {
+    sim::PositionsBarres barres;
+    barres.freq = Trouve<QScrollBar>(this, "freq")->value();
+    barres.CeleriteOnde = Trouve<QScrollBar>(this, "CeleriteOnde")->value();
+    barres.Deformation = Trouve<QScrollBar>(this, "Deformation")->value();
+    barres.Amortissement = Trouve<QScrollBar>(this, "Amortissement")->value();
+    barres.Amplitude = Trouve<QScrollBar>(this, "Amplitude")->value();
+    barres.AmplitudeSoliton = Trouve<QScrollBar>(this, "AmplitudeSoliton")->value();
+    sim::LitParametres(etat_, barres);
+    Trouve<QLabel>(this, "ValeurFrequence")
+        ->setText(QString::fromStdString(sim::LibelleFrequence(etat_.Frequence)));
+}
+
+void FenetreCorde::ConnecteBarres() {
+    // valueChanged comes from a click on an arrow or the track, the keyboard, and every
+    // position of a dragged thumb: one handler for all of them.
+    const auto barre = [this](const char* nom, auto gestionnaire) {
+        connect(Trouve<QScrollBar>(this, nom), &QScrollBar::valueChanged, this, gestionnaire);
+    };
+    const auto libelle = [this](const char* nom, const std::string& texte) {
+        Trouve<QLabel>(this, nom)->setText(QString::fromStdString(texte));
+    };
+    barre("freq", [this](int) { LitParametres(); });
+    barre("CeleriteOnde", [this, libelle](int v) {
+        etat_.Celerite = sim::CeleriteDepuisBarre(v);
+        libelle("ValeurCelerite", sim::LibelleCelerite(etat_.Celerite));
+    });
+    barre("Deformation",
+          [this](int v) { etat_.CoefDeformation = sim::CoefDeformationDepuisBarre(v); });
+    barre("Amortissement",
+          [this](int v) { etat_.CoefAmortissement = sim::CoefAmortissementDepuisBarre(v); });
+    barre("Amplitude", [this, libelle](int v) {
+        etat_.AmplitudeCm = sim::AmplitudeDepuisBarre(v);
+        libelle("ValeurAmplitude", sim::LibelleAmplitude(etat_.AmplitudeCm));
+    });
+    barre("AmplitudeSoliton", [this, libelle](int v) {
+        etat_.AmplitudeSolitonCm = sim::AmplitudeDepuisBarre(v);
+        libelle("ValeurAmplitudeSoliton", sim::LibelleAmplitude(etat_.AmplitudeSolitonCm));
+    });
+}
+
+void FenetreCorde::Connecte() {
+    const auto clic = [this](const char* nom, auto gestionnaire) {
+        QWidget* controle = Trouve<QWidget>(this, nom);
+        if (auto* etiquette = qobject_cast<Etiquette*>(controle))
+            connect(etiquette, &Etiquette::clique, this, gestionnaire);
+        else
+            connect(qobject_cast<QAbstractButton*>(controle), &QAbstractButton::clicked, this,
+                    gestionnaire);
+    };
+    connect(&timer1_, &QTimer::timeout, this, &FenetreCorde::Timer1_Timer);
+    ConnecteBarres();
+    clic("Command1", [this] { Pause(); });
+    clic("Command2", [this] { Lecture(); });
+    clic("Command3", [this] { PasAPas(); });
+    clic("Command5", [this] { LanceImpulsion(1); });
+    clic("Command4", [this] { LanceImpulsion(2); });
+    clic("Command6", [this] { LanceImpulsion(3); });
+    clic("Label16", [this] { ChoisitPeriodique(); });
+    clic("Label17", [this] { ChoisitSolitaire(); });
+    clic("Image2", [this] { CacheAnimation(); });
+    clic("Label4", [this] { MontreAnimation(); });
+    for (int n : {1, 2}) {
+        const std::string suffixe = std::to_string(n);
+        clic(("ActiveCapteur" + suffixe).c_str(), [this, n] { capteurs_->Active(n); });
+        clic(("DesactiveCapteur" + suffixe).c_str(), [this, n] { capteurs_->Desactive(n); });
+        clic(n == 1 ? "Label9" : "Label10", [this, n] { capteurs_->Bascule(n); });
+    }
+    clic("Image3", [this] { ecran_->Couvre(); });
+    clic("Label21", [this] { ecran_->Revele(); });
+    for (int index = 0; index < 6; ++index) {
+        const std::string nom = "Sens(" + std::to_string(index) + ")";
+        connect(Trouve<QRadioButton>(this, nom.c_str()), &QRadioButton::toggled, this,
+                [this, index](bool choisi) {
+                    if (choisi)
+                        ecran_->ChoisitBase(index);
+                });
+    }
+    connect(animation_, &SurfaceDessin::survolGlisser, this,
+            [this](QWidget* controle, float x, float y) {
+                capteurs_->SurvolAnimation(controle, x, y);
+            });
+}
+
+void FenetreCorde::Timer1_Timer() {
+    if (timer1_.isActive())
+        sim::PasHorloge(etat_, horloge_());
+    sim::CalculeModele(etat_, !vibrationPeriodique_->isHidden());
+    if (!animation_->isHidden())
+        vue_->AfficheCorde();
+    for (int16_t n : {int16_t{1}, int16_t{2}}) {
+        if (capteurs_->EstActif(n)) {
+            traces_->TraceCapteur(n);
+            AfficheCapteur(n);
+        }
+    }
+}
+
+void FenetreCorde::AfficheCapteur(int16_t n) {
+    capteurs_->AfficheCapteur(n);
+}
+
+void FenetreCorde::Pause() {
+    timer1_.stop();
+    sim::FigeTemps(etat_);
+    Trouve<QWidget>(this, "Command1")->hide();
+    Trouve<QWidget>(this, "Command2")->show();
+}
+
+void FenetreCorde::Lecture() {
+    sim::RepartDe(etat_, horloge_());
+    timer1_.start();
+    Trouve<QWidget>(this, "Command2")->hide();
+    Trouve<QWidget>(this, "Command1")->show();
+}
+
+void FenetreCorde::PasAPas() {
+    if (timer1_.isActive())
+        Pause();
+    sim::AvanceUnPas(etat_);
+    Timer1_Timer();
+}
+
+void FenetreCorde::ChoisitPeriodique() {
+    Trouve<QWidget>(this, "OngletPeriodique")->show();
+    vibrationPeriodique_->show();
+    Trouve<QWidget>(this, "OngletSolitaire")->hide();
+    Trouve<QWidget>(this, "VibrationSolitaire")->hide();
+}
+
+void FenetreCorde::ChoisitSolitaire() {
+    Trouve<QWidget>(this, "OngletPeriodique")->hide();
+    vibrationPeriodique_->hide();
+    sim::AplatitCorde(etat_);
+    Trouve<QWidget>(this, "OngletSolitaire")->show();
+    Trouve<QWidget>(this, "VibrationSolitaire")->show();
+}
+
+void FenetreCorde::LanceImpulsion(int16_t forme) {
+    etat_.FormeSoliton = forme;
+    LitParametres();
+    etat_.DebutSoliton = sim::DebutImpulsion(etat_, horloge_(), timer1_.isActive());
+}
+
+void FenetreCorde::CacheAnimation() {
+    animation_->hide();
+}
+
+void FenetreCorde::MontreAnimation() {
+    animation_->show();
+    animation_->Efface();
+}
+
+} // namespace ui

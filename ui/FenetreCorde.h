@@ -1,0 +1,68 @@
+#pragma once
+
+#include "scope/EcranOscillo.h"
+#include "scope/Traces.h"
+#include "sim/Etat.h"
+#include "sim/Horloge.h"
+#include "view/Capteurs.h"
+#include "view/VueCorde.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QScrollBar;
+
+namespace ui {
+
+class SurfaceDessin;
+
+// The main window: builds its controls from the layout, owns the simulation state and the
+// timer, wires every event to its handler and runs the tick in its fixed order.
+class FenetreCorde : public QWidget {
+    Q_OBJECT
+public:
+    explicit FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent = nullptr);
+    ~FenetreCorde() override;
+
+    // One tick: clock step (while the timer runs), model, frame, then each active sensor.
+    void Timer1_Timer();
+    void AfficheCapteur(int16_t n);
+
+    const sim::EtatSimulation& Etat() const { return etat_; }
+    QTimer& Timer1() { return timer1_; }
+    view::VueCorde& Vue() { return *vue_; }
+
+private:
+    void Charge();
+    void Connecte();
+    void ConnecteBarres();
+    void LitParametres();
+
+    void Pause();
+    void Lecture();
+    void PasAPas();
+    void ChoisitPeriodique();
+    void ChoisitSolitaire();
+    void LanceImpulsion(int16_t forme);
+    void CacheAnimation();
+    void MontreAnimation();
+
+    sim::HorlogeMurale horloge_;
+    sim::EtatSimulation etat_;
+    QTimer timer1_;
+
+    SurfaceDessin* animation_ = nullptr;
+    QWidget* vibrationPeriodique_ = nullptr;
+    std::unique_ptr<view::VueCorde> vue_;
+    std::unique_ptr<view::Capteurs> capteurs_;
+    std::unique_ptr<scope::EcranOscillo> ecran_;
+    std::unique_ptr<scope::Traces> traces_;
+};
+
+// Centres a top-level window on its screen.
+void CentreSurEcran(QWidget* fenetre);
+
+} // namespace ui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QWidget>
+
+#include <span>
+
+namespace ui {
+
+// A surface's user scale: the unit values at the inner top-left corner and the twips per
+// unit. y grows downwards.
+struct Echelle {
+    double gauche = 0, haut = 0, twipsParUniteX = 12, twipsParUniteY = 12;
+
+    double PixelX(double x) const { return (x - gauche) * twipsParUniteX / 12; }
+    double PixelY(double y) const { return (y - haut) * twipsParUniteY / 12; }
+    double UniteX(double px) const { return gauche + px * 12 / twipsParUniteX; }
+    double UniteY(double px) const { return haut + px * 12 / twipsParUniteY; }
+};
+
+// A one-pixel-bordered panel whose drawing is retained in an image at the device pixel
+// ratio, so what was drawn before the window was shown, or under another window, is still
+// there; paintEvent only copies. Line widths are in pixels whatever the scale.
+class SurfaceDessin : public QWidget {
+    Q_OBJECT
+public:
+    SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fond);
+    ~SurfaceDessin() override;
+
+    const Echelle& echelle() const { return echelle_; }
+    QSize TailleInterieure() const { return size() - QSize(2, 2); }
+
+    void Efface();
+    void LargeurTrait(int pixels) { largeur_ = pixels; }
+    void CouleurAvantPlan(QColor couleur) { avantPlan_ = couleur; }
+    void CouleurRemplissage(QColor couleur) { remplissage_ = couleur; }
+
+    void Ligne(float x1, float y1, float x2, float y2, QColor couleur);
+    // The same as one Ligne per segment, in one pass.
+    void Lignes(std::span<const QLineF> segments, QColor couleur);
+    // Filled with the line colour, or outlined in it with the fill colour inside.
+    void Boite(float x1, float y1, float x2, float y2, QColor couleur, bool pleine);
+    void Imprime(const QString& texte);
+
+    float CourantX() const { return courantX_; }
+    float CourantY() const { return courantY_; }
+    void PlaceCourant(float x, float y);
+
+    // Pointer position in the widget to user units.
+    QPointF VersUnites(QPointF positionWidget) const;
+    // Places a child control with its top-left corner at user coordinates.
+    void PlaceEnfant(QWidget* enfant, float gauche, float haut) const;
+
+    // The retained picture, to compare or to restore a composed background in one copy.
+    QImage Image();
+    void Restaure(const QImage& image);
+
+signals:
+    void survolGlisser(QWidget* controle, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    QPainter& Peintre();
+    void FermePeintre();
+    void PrepareImage();
+    QPointF Point(double x, double y, int largeur) const;
+    void Sali(const QRectF& zone);
+
+    Echelle echelle_;
+    QColor fond_;
+    QImage image_;
+    QPainter peintre_;
+    bool toutSali_ = false;
+    int largeur_ = 1;
+    QColor avantPlan_ = Qt::black;
+    QColor remplissage_ = QColor(192, 192, 192);
+    float courantX_ = 0, courantY_ = 0;
+};
+
+} // namespace ui

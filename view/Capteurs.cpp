@@ -1,0 +1,60 @@
+#include "view/Capteurs.h"
+
+#include "sim/Excitation.h"
+
+namespace view {
+namespace {
+
+// The square is centred on the bar, and sits on the string point under its centre.
+constexpr double DecalageTemoin = 0.105;
+constexpr double DemiLargeurTemoin = 0.16;
+constexpr double DemiHauteurTemoin = 0.1;
+
+} // namespace
+
+Capteurs::Capteurs(sim::EtatSimulation& etat, std::array<ControlesCapteur, 3> controles,
+                   std::function<void()> afficheCorde)
+    : etat_(etat), controles_(controles), afficheCorde_(std::move(afficheCorde)) {}
+
+void Capteurs::Active(int n) {
+    const ControlesCapteur& c = controles_[n];
+    c.barre->show();
+    c.temoin->show();
+    c.temoin->PlaceGauche(c.barre->Gauche());
+    c.active->hide();
+    // The first trace segment starts from where the point is now.
+    etat_.DerniereValeurCapteur[n] = sim::OrdonneePoint(etat_, sim::IndicePoint(c.barre->Gauche()));
+}
+
+void Capteurs::Desactive(int n) {
+    const ControlesCapteur& c = controles_[n];
+    c.barre->hide();
+    c.temoin->hide();
+    c.active->show();
+}
+
+void Capteurs::Bascule(int n) {
+    if (EstActif(n))
+        Desactive(n);
+    else
+        Active(n);
+}
+
+void Capteurs::SurvolAnimation(QWidget* controle, float x, float /*y*/) {
+    auto* marqueur = qobject_cast<ui::Marqueur*>(controle);
+    if (x < 0 || marqueur == nullptr)
+        return;
+    marqueur->Place(x, 0);
+    afficheCorde_();
+}
+
+void Capteurs::AfficheCapteur(int16_t n) {
+    const ControlesCapteur& c = controles_[n];
+    etat_.AbscisseCapteur[n] = c.barre->Gauche() + DecalageTemoin;
+    const int j = sim::IndicePoint(etat_.AbscisseCapteur[n]);
+    etat_.OrdonneeCapteur[n] = sim::OrdonneePoint(etat_, j);
+    c.temoin->Place(static_cast<float>(etat_.AbscisseCapteur[n] - DemiLargeurTemoin),
+                    static_cast<float>(etat_.OrdonneeCapteur[n] - DemiHauteurTemoin));
+}
+
+} // namespace view

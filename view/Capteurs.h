@@ -1,0 +1,42 @@
+#pragma once
+
+#include "sim/Etat.h"
+#include "ui/Controles.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace view {
+
+struct ControlesCapteur {
+    ui::Marqueur* barre = nullptr;  // Capteur1 / Capteur2: the sensor's place and state
+    ui::Marqueur* temoin = nullptr; // TemoinCapteur(n): the square riding on the string
+    QWidget* active = nullptr;      // the plain check picture that covers the ticked one
+};
+
+// The two sensors. A sensor is active exactly while its bar is shown, and sits where its
+// bar's left edge is; nothing else records it.
+class Capteurs {
+public:
+    // Indexed by sensor number; entry 0 is unused.
+    Capteurs(sim::EtatSimulation& etat, std::array<ControlesCapteur, 3> controles,
+             std::function<void()> afficheCorde);
+
+    void Active(int n);
+    void Desactive(int n);
+    void Bascule(int n);
+    void SurvolAnimation(QWidget* controle, float x, float y);
+    void AfficheCapteur(int16_t n);
+
+    bool EstActif(int n) const { return !controles_[n].barre->isHidden(); }
+    const ui::Marqueur& Barre(int n) const { return *controles_[n].barre; }
+
+private:
+    sim::EtatSimulation& etat_;
+    std::array<ControlesCapteur, 3> controles_;
+    std::function<void()> afficheCorde_;
+};
+
+} // namespace view

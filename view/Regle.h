@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/SurfaceDessin.h"
+
+namespace view {
+
+// The centimetre ruler under the string view, drawn once while the window loads.
+void GradueRegle(ui::SurfaceDessin& regle);
+
+} // namespace view

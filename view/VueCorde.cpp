@@ -1,0 +1,80 @@
+#include "view/VueCorde.h"
+
+#include "view/Quadrillage.h"
+
+namespace view {
+namespace {
+
+const QColor CouleurCorde(127, 127, 127);
+const QColor CouleurBloc(200, 200, 200);
+constexpr float DerniereAbscisseQuadrillage = 16;
+
+} // namespace
+
+VueCorde::VueCorde(ui::SurfaceDessin& animation, const sim::EtatSimulation& etat)
+    : animation_(animation), etat_(etat) {}
+
+void VueCorde::QuadrilleAnimation() {
+    DessineQuadrillage(animation_, 16, DerniereAbscisseQuadrillage);
+}
+
+void VueCorde::AfficheVibreur(int16_t drapeau) {
+    animation_.LargeurTrait(1);
+    if (drapeau == 0) {
+        const double p = etat_.ElongationPrecedente[0];
+        animation_.Boite(-1, static_cast<float>(3.4 - p), 0, static_cast<float>(3.6 - p), Qt::white,
+                         true);
+        return;
+    }
+    animation_.CouleurAvantPlan(Qt::black);
+    animation_.CouleurRemplissage(CouleurBloc);
+    const double e = etat_.Elongation[0];
+    const float haut = static_cast<float>(3.4 - e);
+    const float bas = static_cast<float>(3.6 - e);
+    animation_.Boite(-1, haut, 0, bas, Qt::black, true);
+    animation_.Boite(-1, haut, 0, bas, Qt::black, false);
+}
+
+void VueCorde::DessineCorde(bool enUnePasse) {
+    animation_.LargeurTrait(2);
+    for (int i = 0; i < sim::DernierPointCalcule; ++i) {
+        const double x = i / 12.0;
+        segments_[i] = QLineF(static_cast<float>(x),
+                              static_cast<float>(sim::OrdonneeRepos - etat_.Elongation[i]),
+                              static_cast<float>(x + 1 / 12.0),
+                              static_cast<float>(sim::OrdonneeRepos - etat_.Elongation[i + 1]));
+        if (!enUnePasse)
+            animation_.Ligne(segments_[i].x1(), segments_[i].y1(), segments_[i].x2(),
+                             segments_[i].y2(), CouleurCorde);
+    }
+    if (enUnePasse)
+        animation_.Lignes(segments_, CouleurCorde);
+}
+
+void VueCorde::AfficheCorde() {
+    {
+        const QImage actuelle = animation_.Image();
+        const bool fondValable = fond_.size() == actuelle.size() &&
+                                 fond_.devicePixelRatio() == actuelle.devicePixelRatio();
+        if (fondValable) {
+            animation_.Restaure(fond_);
+        } else {
+            animation_.Efface();
+            QuadrilleAnimation();
+            fond_ = animation_.Image();
+        }
+    }
+    AfficheVibreur(0);
+    DessineCorde(true);
+    AfficheVibreur(1);
+}
+
+void VueCorde::AfficheCordeSansCache() {
+    animation_.Efface();
+    QuadrilleAnimation();
+    AfficheVibreur(0);
+    DessineCorde(false);
+    AfficheVibreur(1);
+}
+
+} // namespace view

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "sim/Etat.h"
+#include "ui/SurfaceDessin.h"
+
+#include <QImage>
+#include <QLineF>
+
+#include <array>
+
+namespace view {
+
+// The string view: grid, string and vibrator block, one whole frame at a time.
+class VueCorde {
+public:
+    VueCorde(ui::SurfaceDessin& animation, const sim::EtatSimulation& etat);
+
+    void AfficheCorde();
+    void QuadrilleAnimation();
+    void AfficheVibreur(int16_t drapeau); // 0 erases at the previous place, else draws
+
+    // The frame drawn call by call from a cleared surface, with nothing reused: what every
+    // faster frame must equal, pixel for pixel.
+    void AfficheCordeSansCache();
+
+private:
+    void DessineCorde(bool enUnePasse);
+
+    ui::SurfaceDessin& animation_;
+    const sim::EtatSimulation& etat_;
+    // The cleared view with its grid, composed once: restoring it is one copy, where
+    // clearing and drawing fifty lines every 10 ms is not.
+    QImage fond_;
+    std::array<QLineF, sim::DernierPointCalcule> segments_;
+};
+
+} // namespace view
