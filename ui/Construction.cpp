@@ -93,6 +93,8 @@ QWidget* CreeBarre(const Controle& c, QWidget* parent) {
     barre->setValue(it->valeur);
     barre->setSingleStep(1);
     barre->setPageStep(it->pasTrack);
+    // Qt inverts the keys of scroll bars by default; here Left must lower the value.
+    barre->setInvertedControls(false);
     return barre;
 }
 

@@ -1,0 +1,83 @@
+#pragma once
+
+// What the window, view and scope tests share: a clock the test moves by hand, a main
+// window built on it, and pixel reads in a surface's own units.
+
+#include "sim/Horloge.h"
+#include "ui/Construction.h"
+#include "ui/FenetreCorde.h"
+#include "ui/SurfaceDessin.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QTest>
+
+#include <memory>
+
+namespace aide {
+
+struct HorlogeFactice {
+    double secondes = 36000.0; // ten in the morning
+    sim::HorlogeMurale Fonction() {
+        return [this] { return secondes; };
+    }
+};
+
+struct Banc {
+    HorlogeFactice horloge;
+    std::unique_ptr<ui::FenetreCorde> fenetre;
+
+    explicit Banc(bool montre = true)
+        : fenetre(std::make_unique<ui::FenetreCorde>(horloge.Fonction())) {
+        // Ticks are run by hand: the real timer must not add any behind the test's back,
+        // but its enabled state is the program's state, so it keeps it.
+        if (montre) {
+            fenetre->show();
+            (void)QTest::qWaitForWindowExposed(fenetre.get());
+        }
+    }
+
+    template <typename T = QWidget> T* operator()(const char* nom) const {
+        return ui::Trouve<T>(fenetre.get(), nom);
+    }
+    ui::SurfaceDessin& Surface(const char* nom) const {
+        return *(*this).operator()<ui::SurfaceDessin>(nom);
+    }
+    const sim::EtatSimulation& Etat() const { return fenetre->Etat(); }
+
+    // Clicks the middle of a control, as a user would.
+    void Clique(const char* nom) const {
+        QWidget* w = (*this)(nom);
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    // Advances the fake clock and runs one tick, as the timer would.
+    void Tick(double secondes = 0.01) {
+        horloge.secondes += secondes;
+        fenetre->Timer1_Timer();
+    }
+};
+
+// The colour of the retained image at user coordinates (x, y).
+inline QColor Pixel(ui::SurfaceDessin& surface, double x, double y) {
+    const QImage image = surface.Image();
+    const qreal ratio = image.devicePixelRatio();
+    const QPoint p(static_cast<int>(surface.echelle().PixelX(x) * ratio),
+                   static_cast<int>(surface.echelle().PixelY(y) * ratio));
+    return image.pixelColor(p);
+}
+
+inline bool Contient(ui::SurfaceDessin& surface, double x, double y, QColor couleur,
+                     int rayon = 1) {
+    const QImage image = surface.Image();
+    const qreal ratio = image.devicePixelRatio();
+    const int cx = static_cast<int>(surface.echelle().PixelX(x) * ratio);
+    const int cy = static_cast<int>(surface.echelle().PixelY(y) * ratio);
+    for (int dy = -rayon; dy <= rayon; ++dy)
+        for (int dx = -rayon; dx <= rayon; ++dx)
+            if (image.rect().contains(cx + dx, cy + dy) &&
+                image.pixelColor(cx + dx, cy + dy) == couleur)
+                return true;
+    return false;
+}
+
+} // namespace aide

@@ -1,0 +1,127 @@
+#include "commun/AideQt.h"
+#include "scope/EcranOscillo.h"
+
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Bleu(121, 123, 181);
+const QColor Orange(237, 127, 28);
+const QColor GrilleEntiere(220, 220, 255);
+
+struct OscilloTest : ::testing::Test {
+    aide::Banc banc;
+    ui::SurfaceDessin& oscillo = banc.Surface("Oscillo");
+    int effacements = 0;
+
+    // Counts screen clears by marking the screen with a pixel a clear would remove.
+    void Marque() { oscillo.Boite(9.9f, 0.05f, 9.9f, 0.05f, Qt::red, true); }
+    bool Efface() { return !aide::Contient(oscillo, 9.9, 0.05, Qt::red, 1); }
+    void Choisit(const char* membre) {
+        auto* option = banc.operator()<QRadioButton>(membre);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    }
+};
+
+TEST_F(OscilloTest, RevealShowsTheGraticuleAlone) {
+    EXPECT_TRUE(aide::Contient(oscillo, 3, 1.25, Qt::white, 0)) << "blank until revealed";
+    banc.Clique("Label21");
+    EXPECT_TRUE(banc("CacheOscillo")->isHidden());
+    EXPECT_TRUE(aide::Contient(oscillo, 3, 1.25, GrilleEntiere, 0));
+    EXPECT_TRUE(aide::Contient(oscillo, 3.5, 1.25, QColor(240, 240, 255), 0));
+    EXPECT_TRUE(aide::Contient(oscillo, 6.25, 6, GrilleEntiere, 0));
+}
+
+TEST(BaseDeTemps, MembersMapToTheirMillisecondsPerDivision) {
+    const double attendues[] = {200, 500, 1000, 1500, 2000, 100};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(scope::BaseDeTempsDuMembre(i), attendues[i]);
+    EXPECT_EQ(scope::BaseDeTempsDuMembre(6), 0);
+    EXPECT_EQ(scope::BaseDeTempsDuMembre(-1), 0);
+}
+
+TEST_F(OscilloTest, TracesInTheSensorsColours) {
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("ActiveCapteur2");
+    banc.fenetre->findChild<QWidget*>("Capteur2");
+    for (int tick = 0; tick < 60; ++tick)
+        banc.Tick();
+    const QImage image = oscillo.Image();
+    int bleus = 0, oranges = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            bleus += image.pixelColor(x, y) == Bleu;
+            oranges += image.pixelColor(x, y) == Orange;
+        }
+    // 0.6 s of a 5 s sweep is 54 pixels of trace, two pixels thick.
+    EXPECT_GT(bleus, 80);
+    EXPECT_GT(oranges, 80);
+}
+
+TEST_F(OscilloTest, AtPointOneSecondPerDivisionTheScreenClearsOncePerSecond) {
+    banc.Clique("Label21");
+    Choisit("Sens(5)");
+    EXPECT_EQ(banc.Etat().BaseDeTemps, 100);
+    EXPECT_EQ(banc.Etat().DureeBalayage, 1);
+    banc.Clique("ActiveCapteur1");
+    banc.horloge.secondes = 36000.005;
+    banc.Tick(0);
+    for (int tick = 0; tick < 300; ++tick) {
+        Marque();
+        const int32_t avant = banc.Etat().TempsMs;
+        banc.Tick();
+        const bool nouvelleSeconde = avant / 1000 != banc.Etat().TempsMs / 1000;
+        EXPECT_EQ(Efface(), nouvelleSeconde) << banc.Etat().TempsMs;
+        effacements += Efface();
+    }
+    EXPECT_EQ(effacements, 3);
+}
+
+TEST_F(OscilloTest, TimeBaseChangeClearsAndContinuesAtTheNewSweepPosition) {
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    banc.horloge.secondes = 36007.0;
+    banc.Tick(0);
+    Marque();
+    Choisit("Sens(4)"); // 2 s per division: a 20 s sweep
+    EXPECT_TRUE(Efface());
+    EXPECT_EQ(banc.Etat().DureeBalayage, 20);
+    banc.Tick(0.5);
+    // 36007 s is 7 s into a 20 s sweep: the trace goes on from x = 3.5 to 3.75, not from
+    // the left edge.
+    EXPECT_TRUE(aide::Contient(oscillo, 3.74, 3.5 - banc.Etat().Elongation[40], Bleu, 2));
+    EXPECT_FALSE(aide::Contient(oscillo, 0.1, 3.5 - banc.Etat().Elongation[40], Bleu, 2));
+}
+
+TEST_F(OscilloTest, AStepAcrossTheEndOfASweepClearsAndRestarts) {
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("ActiveCapteur2");
+    banc.horloge.secondes = 36004.98; // 4.98 s into a 5 s sweep
+    banc.Tick(0);
+    banc.Clique("Command1");
+    Marque();
+    banc.Clique("Command3");
+    EXPECT_TRUE(Efface());
+    EXPECT_FLOAT_EQ(banc.Etat().TempsBalayage, 0.03f);
+    // Sensor 1 starts over with a dot; sensor 2 with a vertical stroke at the same place.
+    const double x = 0.03 * 10 / 5;
+    EXPECT_TRUE(aide::Contient(oscillo, x, banc.Etat().DerniereValeurCapteur[1], Bleu, 1));
+    EXPECT_TRUE(aide::Contient(oscillo, x, banc.Etat().DerniereValeurCapteur[2], Orange, 1));
+}
+
+TEST_F(OscilloTest, CoveringDoesNotClearButTheNextRevealDoes) {
+    banc.Clique("Label21");
+    Marque();
+    banc.Clique("Image3");
+    EXPECT_FALSE(Efface());
+    banc.Clique("Image3");
+    EXPECT_FALSE(banc("CacheOscillo")->isHidden());
+    banc.Clique("Label21");
+    EXPECT_TRUE(Efface());
+}
+
+} // namespace

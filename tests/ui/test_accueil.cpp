@@ -1,0 +1,73 @@
+#include "app/Accueil.h"
+#include "commun/AideQt.h"
+#include "ui/Disposition.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<QWidget*> FenetresVisibles() {
+    QList<QWidget*> visibles;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            visibles.append(w);
+    return visibles;
+}
+
+struct AccueilTest : ::testing::TestWithParam<const char*> {
+    aide::HorlogeFactice horloge;
+    bool chargeeAvantAffichage = false;
+    QPointer<ui::FenetreCorde> principale;
+
+    app::Accueil* Ouvre() {
+        auto* accueil = new app::Accueil([this] {
+            principale = new ui::FenetreCorde(horloge.Fonction());
+            chargeeAvantAffichage =
+                !principale->isVisible() &&
+                ui::Trouve<QLabel>(principale, "ValeurFrequence")->text() == " 1 Hz";
+            return principale.data();
+        });
+        accueil->show();
+        return accueil;
+    }
+    void TearDown() override { delete principale.data(); }
+};
+
+TEST_F(AccueilTest, LaidOutAsDesigned) {
+    QPointer<app::Accueil> accueil = Ouvre();
+    EXPECT_EQ(accueil->size(), QSize(733, 514));
+    EXPECT_TRUE(accueil->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(accueil->palette().color(QPalette::Window), QColor(0, 0, 64));
+    EXPECT_EQ(ui::Trouve<QLabel>(accueil, "Label2")->text().toStdString(), ui::TexteDescription);
+    EXPECT_TRUE(ui::TexteDescription.find("solitaire.  Des \"capteur\" permettent") !=
+                std::string_view::npos);
+    auto* bouton = ui::Trouve<QToolButton>(accueil, "Command1");
+    EXPECT_EQ(bouton->text(), "Démarrer la simulation");
+    EXPECT_EQ(bouton->geometry(), QRect(10, 450, 211, 51));
+    EXPECT_EQ(ui::Trouve<QLabel>(accueil, "titre")->font().pixelSize(), 43);
+    EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->geometry(), QRect(0, 90, 733, 171));
+    delete accueil.data();
+}
+
+TEST_P(AccueilTest, StartLeavesOnlyTheMainWindowLoadedFirst) {
+    QPointer<app::Accueil> accueil = Ouvre();
+    QWidget* controle = ui::Trouve<QWidget>(accueil, GetParam());
+    QTest::mouseClick(controle, Qt::LeftButton, {}, controle->rect().center());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ASSERT_FALSE(principale.isNull());
+    EXPECT_TRUE(chargeeAvantAffichage);
+    EXPECT_TRUE(accueil.isNull()) << "the welcome window is gone for good";
+    const auto visibles = FenetresVisibles();
+    ASSERT_EQ(visibles.size(), 1);
+    EXPECT_EQ(visibles.front(), principale.data());
+    EXPECT_TRUE(principale->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+INSTANTIATE_TEST_SUITE_P(BoutonEtBanniere, AccueilTest, ::testing::Values("Command1", "Image1"));
+
+} // namespace

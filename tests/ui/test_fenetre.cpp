@@ -1,0 +1,218 @@
+#include "commun/AideQt.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FenetreCorde, FirstShowMatchesTheLayoutsInitialState) {
+    aide::Banc banc;
+    auto& f = *banc.fenetre;
+    EXPECT_EQ(f.windowTitle(), "vibraLIGNE");
+    EXPECT_EQ(f.size(), QSize(1280, 720));
+    EXPECT_TRUE(f.Timer1().isActive());
+    EXPECT_EQ(f.Timer1().interval(), 10);
+
+    struct Visibilite {
+        const char* nom;
+        bool visible;
+    };
+    for (const Visibilite& v : {Visibilite{"Animation", true},
+                                {"Command1", true},
+                                {"Command2", false},
+                                {"Command3", true},
+                                {"OngletPeriodique", true},
+                                {"VibrationPeriodique", true},
+                                {"OngletSolitaire", false},
+                                {"VibrationSolitaire", false},
+                                {"Label17", true},
+                                {"Image4", true},
+                                {"Capteur1", false},
+                                {"Capteur2", false},
+                                {"TemoinCapteur(1)", false},
+                                {"TemoinCapteur(2)", false},
+                                {"ActiveCapteur1", true},
+                                {"DesactiveCapteur1", true},
+                                {"ActiveCapteur2", true},
+                                {"DesactiveCapteur2", true},
+                                {"CacheOscillo", true}})
+        EXPECT_EQ(!banc(v.nom)->isHidden(), v.visible) << v.nom;
+    EXPECT_TRUE(banc.operator()<QRadioButton>("Sens(1)")->isChecked());
+}
+
+TEST(FenetreCorde, OverlapsLieInTheLaidOutOrder) {
+    aide::Banc banc;
+    struct Dessus {
+        const char* dessus;
+        const char* dessous;
+    };
+    // Siblings paint in the order of their parent's children: later is above.
+    for (const Dessus& d : {Dessus{"ActiveCapteur1", "DesactiveCapteur1"},
+                            {"ActiveCapteur2", "DesactiveCapteur2"},
+                            {"Animation", "AnimationCache"},
+                            {"CacheOscillo", "Oscillo"},
+                            {"CacheOscillo", "Picture6"},
+                            {"CacheOscillo", "Picture15"},
+                            {"OngletPeriodique", "Label16"},
+                            {"OngletPeriodique", "Image1"},
+                            {"OngletSolitaire", "Label17"},
+                            {"Command2", "Command1"},
+                            {"TemoinCapteur(1)", "Capteur1"},
+                            {"Regle", "Animation"}}) {
+        QWidget* dessus = banc(d.dessus);
+        QWidget* dessous = banc(d.dessous);
+        ASSERT_EQ(dessus->parent(), dessous->parent());
+        const QObjectList& freres = dessus->parent()->children();
+        EXPECT_GT(freres.indexOf(dessus), freres.indexOf(dessous)) << d.dessus;
+    }
+    // And a click where the string view lies reaches the view, not its cover.
+    QWidget* animation = banc("Animation");
+    EXPECT_EQ(banc.fenetre->childAt(animation->mapTo(banc.fenetre.get(), QPoint(40, 40))),
+              animation);
+}
+
+TEST(FenetreCorde, ControlsStandWhereTheTwipTablesPutThem) {
+    aide::Banc banc;
+    struct Place {
+        const char* nom;
+        QRect rect; // window pixels, worked out by hand from the twips
+    };
+    // Picture1 at (10,10); its children start inside its border at (11,11); and so on.
+    for (const Place& p : {Place{"Picture1", {10, 10, 791, 421}},
+                           {"Animation", {15, 45, 782, 333}},
+                           {"Regle", {15, 375, 782, 51}},
+                           {"Label2", {15 + 1 + 220, 375 + 1 + 24, 351, 21}},
+                           {"Command3", {11 + 170, 11 + 4, 25, 25}},
+                           {"Picture5", {810, 10, 461, 701}},
+                           {"Oscillo", {815, 45, 451, 331}},
+                           {"Sens(5)", {836, 518, 111, 21}},
+                           {"Sens(4)", {836, 618, 111, 21}},
+                           {"freq", {55, 559, 211, 21}},
+                           {"Picture7", {470 + 1 + 4, 440 + 1 + 38, 324, 227}},
+                           {"CeleriteOnde", {475 + 1 + 20, 479 + 1 + 50, 281, 21}},
+                           {"Capteur1", {16 + 230, 46, 5, 330}},
+                           {"Capteur2", {16 + 660, 46, 5, 330}}}) {
+        QWidget* w = banc(p.nom);
+        EXPECT_EQ(QRect(w->mapTo(banc.fenetre.get(), QPoint(0, 0)), w->size()), p.rect) << p.nom;
+    }
+}
+
+TEST(FenetreCorde, CaptionsFontsAndColoursAsLaidOut) {
+    aide::Banc banc;
+    struct Legende {
+        const char* nom;
+        const char* texte;
+        int pixels;
+        QColor couleur;
+    };
+    for (const Legende& l :
+         {Legende{"Label1", "Animation", 20, Qt::white},
+          {"Label11", "Sensibilité horizontale  :", 18, Qt::black},
+          {"Label7", "Célérité de l'onde : ", 17, QColor(64, 64, 64)},
+          {"Label21", "Cliquer ici pour voir l'évolution temporelle d'un ou deux points du milieu",
+           27, QColor(128, 128, 128)},
+          {"ValeurAmplitude", "0,5 cm", 17, QColor(64, 64, 64)},
+          {"ValeurAmplitudeSoliton", "1,5 cm", 17, QColor(64, 64, 64)},
+          {"ValeurCelerite", " 5 cm/s", 17, QColor(64, 64, 64)},
+          {"ValeurFrequence", " 1 Hz", 17, QColor(64, 64, 64)},
+          {"Label2", "graduations en cm", 17, QColor(64, 64, 64)}}) {
+        auto* etiquette = banc.operator()<QLabel>(l.nom);
+        EXPECT_EQ(etiquette->text(), QString::fromUtf8(l.texte)) << l.nom;
+        EXPECT_EQ(etiquette->font().pixelSize(), l.pixels) << l.nom;
+        EXPECT_EQ(etiquette->palette().color(QPalette::WindowText), l.couleur) << l.nom;
+    }
+    EXPECT_TRUE(banc.operator()<QLabel>("Label2")->font().italic());
+    EXPECT_TRUE(banc.operator()<QLabel>("Label16")->font().underline());
+    EXPECT_EQ(QFontInfo(banc("Label1")->font()).family(), "Carlito");
+}
+
+TEST(FenetreCorde, LoadSequenceHasRunBeforeTheWindowIsShown) {
+    aide::Banc banc(false);
+    EXPECT_FALSE(banc.fenetre->isVisible());
+    EXPECT_EQ(banc.operator()<QLabel>("ValeurFrequence")->text(), " 1 Hz");
+    EXPECT_EQ(banc.Etat().BaseDeTemps, 500);
+    EXPECT_EQ(banc.Etat().DureeBalayage, 5);
+    EXPECT_EQ(banc.Etat().Frequence, 1.0);
+    EXPECT_EQ(banc.Etat().Celerite, 5.0);
+    EXPECT_EQ(banc.Etat().AmplitudeSolitonCm, 1.5f);
+    // The ruler is drawn already: the 5 cm tick is black.
+    EXPECT_TRUE(aide::Contient(banc.Surface("Regle"), 5, 0.05, Qt::black));
+    auto* capteur1 = banc.operator()<ui::Marqueur>("Capteur1");
+    EXPECT_EQ(capteur1->CouleurFond(), QColor(230, 230, 255));
+    EXPECT_EQ(banc.operator()<ui::Marqueur>("Capteur2")->CouleurFond(), QColor(255, 240, 220));
+    EXPECT_NEAR(capteur1->Gauche(), 3.321, 1e-3);
+    EXPECT_NEAR(banc.operator()<ui::Marqueur>("TemoinCapteur(1)")->Haut(), 3.387, 1e-3);
+}
+
+TEST(FenetreCorde, ScrollBarsDriveTheirParameterAndLabel) {
+    aide::Banc banc;
+    const auto barre = [&](const char* nom) { return banc.operator()<QScrollBar>(nom); };
+    const auto texte = [&](const char* nom) { return banc.operator()<QLabel>(nom)->text(); };
+
+    barre("Amplitude")->setValue(7);
+    EXPECT_EQ(banc.Etat().AmplitudeCm, 0.7f);
+    EXPECT_EQ(texte("ValeurAmplitude"), " .7cm");
+    barre("Amplitude")->setValue(0);
+    EXPECT_EQ(texte("ValeurAmplitude"), " 0cm");
+
+    barre("CeleriteOnde")->setValue(125);
+    EXPECT_EQ(banc.Etat().Celerite, 12.5);
+    EXPECT_EQ(texte("ValeurCelerite"), " 12.5 cm/s");
+    EXPECT_EQ(texte("ValeurFrequence"), " 1 Hz");
+
+    barre("Deformation")->setValue(10);
+    EXPECT_EQ(banc.Etat().CoefDeformation, 0.9f);
+    barre("Deformation")->setValue(90);
+    EXPECT_EQ(banc.Etat().CoefDeformation, 0.1f);
+    barre("Amortissement")->setValue(10);
+    EXPECT_EQ(banc.Etat().CoefAmortissement, 1.0f);
+
+    barre("AmplitudeSoliton")->setValue(22);
+    EXPECT_EQ(banc.Etat().AmplitudeSolitonCm, 2.2f);
+    EXPECT_EQ(texte("ValeurAmplitudeSoliton"), " 2.2cm");
+
+    barre("freq")->setValue(25);
+    EXPECT_EQ(texte("ValeurFrequence"), " 2.5 Hz");
+    EXPECT_EQ(banc.Etat().Frequence, 2.5);
+}
+
+TEST(FenetreCorde, ArrowTrackKeyboardAndThumbAllMoveTheParameter) {
+    aide::Banc banc;
+    auto* amplitude = banc.operator()<QScrollBar>("Amplitude");
+    amplitude->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(banc.Etat().AmplitudeCm, 0.6f);
+    amplitude->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(banc.Etat().AmplitudeCm, 1.6f);
+    amplitude->setFocus();
+    QTest::keyClick(amplitude, Qt::Key_Left);
+    EXPECT_EQ(banc.Etat().AmplitudeCm, 1.5f);
+
+    auto* frequence = banc.operator()<QScrollBar>("freq");
+    frequence->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(frequence->value(), 11) << "freq moves by one in the track too";
+
+    // Every position of a dragged thumb, not only the release.
+    auto* celerite = banc.operator()<QScrollBar>("CeleriteOnde");
+    celerite->setSliderDown(true);
+    celerite->setSliderPosition(80);
+    EXPECT_EQ(banc.Etat().Celerite, 8.0);
+    celerite->setSliderPosition(90);
+    EXPECT_EQ(banc.Etat().Celerite, 9.0);
+    celerite->setSliderDown(false);
+}
+
+TEST(FenetreCorde, LabelsWithoutAHandlerChangeNothing) {
+    aide::Banc banc;
+    const sim::EtatSimulation avant = banc.Etat();
+    for (const char* nom : {"Label1", "Label3", "Label14", "Label18", "Label19", "Image5", "Image1",
+                            "Label8", "Label11", "ValeurFrequence"})
+        banc.Clique(nom);
+    EXPECT_EQ(banc.Etat().TempsMs, avant.TempsMs);
+    EXPECT_FALSE(banc("OngletPeriodique")->isHidden());
+    EXPECT_TRUE(banc("Capteur1")->isHidden());
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+#include "commun/AideQt.h"
+#include "sim/Excitation.h"
+#include "ui/Controles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CapteursTest : ::testing::Test {
+    aide::Banc banc;
+    ui::Marqueur& barre1 = *banc.operator()<ui::Marqueur>("Capteur1");
+    ui::Marqueur& temoin1 = *banc.operator()<ui::Marqueur>("TemoinCapteur(1)");
+    ui::SurfaceDessin& animation = banc.Surface("Animation");
+
+    void SetUp() override { banc.Clique("Label21"); }
+
+    // A real drag: press where the marker is shown, move over the view, release. The press
+    // goes to whatever a user would hit there, and that control has the mouse until release.
+    void Glisse(ui::Marqueur& marqueur, std::initializer_list<QPoint> positionsDansVue) {
+        QWidget* fenetre = banc.fenetre.get();
+        // Near the top: the middle of a bar is where its square rides.
+        const QPoint prise = marqueur.mapTo(fenetre, QPoint(marqueur.width() / 2, 3));
+        QWidget* touche = fenetre->childAt(prise);
+        ASSERT_NE(touche, nullptr);
+        QTest::mousePress(touche, Qt::LeftButton, {}, touche->mapFrom(fenetre, prise));
+        for (const QPoint& p : positionsDansVue)
+            QTest::mouseMove(touche, touche->mapFrom(&animation, p));
+        QTest::mouseRelease(touche, Qt::LeftButton, {},
+                            touche->mapFrom(&animation, *(positionsDansVue.end() - 1)));
+    }
+    QPoint PointDeVue(double x, double y) const {
+        return {1 + static_cast<int>(std::lround(animation.echelle().PixelX(x))),
+                1 + static_cast<int>(std::lround(animation.echelle().PixelY(y)))};
+    }
+};
+
+TEST_F(CapteursTest, ActivationWhilePausedKeepsTheSquaresTopUntilTheNextTick) {
+    banc.Clique("Command1");
+    banc.Clique("ActiveCapteur1");
+    EXPECT_FALSE(barre1.isHidden());
+    EXPECT_FALSE(temoin1.isHidden());
+    EXPECT_TRUE(banc("ActiveCapteur1")->isHidden());
+    EXPECT_FALSE(banc("DesactiveCapteur1")->isHidden());
+    EXPECT_FLOAT_EQ(temoin1.Gauche(), barre1.Gauche());
+    EXPECT_NEAR(temoin1.Haut(), 3.387, 1e-3);
+    banc.Clique("Command3");
+    // Sensor 1 samples point 40 for the trace and its square rides on point 41.
+    EXPECT_NEAR(temoin1.Haut(), 3.5 - banc.Etat().Elongation[41] - 0.1, 1e-6);
+    EXPECT_NEAR(temoin1.Gauche(), barre1.Gauche() + 0.105 - 0.16, 1e-6);
+    EXPECT_DOUBLE_EQ(banc.Etat().DerniereValeurCapteur[1], 3.5 - banc.Etat().Elongation[40]);
+}
+
+TEST_F(CapteursTest, ActivationSeedsTheTraceFromThePointsPresentOrdinate) {
+    banc.Tick(0.123);
+    banc.Clique("Label10");
+    EXPECT_FALSE(banc("Capteur2")->isHidden());
+    EXPECT_DOUBLE_EQ(banc.Etat().DerniereValeurCapteur[2], 3.5 - banc.Etat().Elongation[149]);
+    banc.Clique("Label10");
+    EXPECT_TRUE(banc("Capteur2")->isHidden());
+    EXPECT_TRUE(banc("TemoinCapteur(2)")->isHidden());
+    EXPECT_FALSE(banc("ActiveCapteur2")->isHidden());
+}
+
+TEST_F(CapteursTest, ARealDragMovesTheBarAndRedrawsAtOnce) {
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("Command1");
+    animation.Efface();
+    Glisse(barre1, {PointDeVue(6.0, 2.0), PointDeVue(8.0, 5.0)});
+    EXPECT_NEAR(barre1.Gauche(), 8.0, 0.03);
+    EXPECT_EQ(barre1.Haut(), 0.0f);
+    EXPECT_FALSE(barre1.EnGlissement()) << "the outline is gone after the release";
+    EXPECT_TRUE(aide::Contient(animation, 3, 1.25, QColor(220, 220, 255), 0)) << "frame redrawn";
+    EXPECT_NEAR(temoin1.Haut(), 3.387, 1e-3) << "the square waits for the next tick";
+}
+
+TEST_F(CapteursTest, DragLeftOfTheVibratorIsIgnored) {
+    banc.Clique("ActiveCapteur1");
+    Glisse(barre1, {PointDeVue(2.0, 2.0), PointDeVue(-0.8, 2.0), PointDeVue(-1.2, 3.0)});
+    EXPECT_NEAR(barre1.Gauche(), 2.0, 0.03);
+    EXPECT_GE(barre1.Gauche(), 0);
+}
+
+TEST_F(CapteursTest, DragOverAChildOrOutsideTheWindowDoesNothing) {
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("ActiveCapteur2");
+    const float avant = barre1.Gauche();
+    // Over sensor 2's bar, then over the ruler, then far outside the window.
+    auto& barre2 = *banc.operator()<ui::Marqueur>("Capteur2");
+    const QPoint surBarre2 = barre2.mapTo(&animation, barre2.rect().center());
+    Glisse(barre1, {surBarre2, PointDeVue(5, 7.5), QPoint(5000, -300)});
+    EXPECT_FLOAT_EQ(barre1.Gauche(), avant);
+}
+
+TEST_F(CapteursTest, AHiddenMarkerCannotBeDragged) {
+    Glisse(barre1, {PointDeVue(9.0, 2.0)});
+    EXPECT_NEAR(barre1.Gauche(), 3.321, 1e-3);
+}
+
+TEST_F(CapteursTest, DraggedSquareJumpsToTheTopAndReturnsOnTheNextTick) {
+    banc.Clique("ActiveCapteur1");
+    banc.Tick();
+    Glisse(temoin1, {PointDeVue(10.0, 4.0)});
+    EXPECT_EQ(temoin1.Haut(), 0.0f);
+    banc.Tick();
+    EXPECT_NEAR(temoin1.Haut(), banc.Etat().OrdonneeCapteur[1] - 0.1, 1e-6);
+}
+
+TEST_F(CapteursTest, CoveringTheScopeDeactivatesBothEvenWithTheViewHidden) {
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("ActiveCapteur2");
+    banc.Clique("Image2");
+    banc.Tick();
+    banc.Clique("Image3");
+    EXPECT_TRUE(barre1.isHidden());
+    EXPECT_TRUE(banc("Capteur2")->isHidden());
+    EXPECT_FALSE(banc("ActiveCapteur1")->isHidden());
+    EXPECT_FALSE(banc("CacheOscillo")->isHidden());
+    // Reactivated, the bar is back at the same place.
+    banc.Clique("Label21");
+    banc.Clique("Label9");
+    EXPECT_NEAR(barre1.Gauche(), 3.321, 1e-3);
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "commun/AideQt.h"
+#include "sim/ModeleOnde.h"
+#include "sim/Parametres.h"
+#include "view/VueCorde.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor GrilleEntiere(220, 220, 255);
+const QColor GrilleDemi(240, 240, 255);
+const QColor Corde(127, 127, 127);
+const QColor Bloc(200, 200, 200);
+
+struct VueTest : ::testing::Test {
+    aide::Banc banc;
+    ui::SurfaceDessin& animation = banc.Surface("Animation");
+    sim::EtatSimulation& etat = const_cast<sim::EtatSimulation&>(banc.Etat());
+};
+
+TEST_F(VueTest, GridLinesEveryHalfCentimetre) {
+    banc.fenetre->Vue().AfficheCorde();
+    struct Cas {
+        double x, y;
+        QColor couleur;
+    };
+    // Away from the string (at rest on y = 3.5) and from the other lines.
+    for (const Cas& c : {Cas{3, 1.25, GrilleEntiere},
+                         {3.5, 1.25, GrilleDemi},
+                         {0, 6.25, GrilleEntiere},
+                         {14.5, 0.75, GrilleDemi},
+                         {7.25, 2, GrilleEntiere},
+                         {7.25, 2.5, GrilleDemi},
+                         {-0.5, 1.0, Qt::white},
+                         {3.25, 1.25, Qt::white}})
+        EXPECT_TRUE(aide::Contient(animation, c.x, c.y, c.couleur, 0)) << c.x << "," << c.y;
+}
+
+TEST_F(VueTest, StringAtRestIsAStraightGreyLine) {
+    etat.Elongation.fill(0);
+    etat.ElongationPrecedente.fill(0);
+    banc.fenetre->Vue().AfficheCorde();
+    for (double x : {0.5, 2.25, 7.1, 14.9})
+        EXPECT_TRUE(aide::Contient(animation, x, 3.5, Corde)) << x;
+    EXPECT_FALSE(aide::Contient(animation, 7.1, 3.2, Corde, 2));
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 3.5, Bloc));
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 3.4, Qt::black));
+}
+
+TEST_F(VueTest, VibratorAtThreeCentimetresSpansPointFourToPointSix) {
+    etat.Elongation.fill(0);
+    etat.Elongation[0] = 3;
+    etat.ElongationPrecedente.fill(0);
+    banc.fenetre->Vue().AfficheCorde();
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.5, Bloc, 0));
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.4, Qt::black));
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.6, Qt::black));
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.3, Qt::white, 0));
+    EXPECT_TRUE(aide::Contient(animation, -0.5, 3.5, Qt::white, 0));
+    // The first segment runs from the top of the block at x = 0 down to the rest line.
+    EXPECT_TRUE(aide::Contient(animation, 1 / 24.0, 2.0, Corde, 2));
+}
+
+TEST_F(VueTest, HiddenViewIsNotDrawnWhileTicksGoOn) {
+    banc.Tick();
+    banc.Clique("Image2");
+    EXPECT_TRUE(animation.isHidden());
+    const QImage avant = animation.Image();
+    const int32_t temps = banc.Etat().TempsMs;
+    banc.Tick(0.3);
+    EXPECT_GT(banc.Etat().TempsMs, temps);
+    EXPECT_EQ(animation.Image(), avant);
+}
+
+TEST_F(VueTest, ShowingAgainWhilePausedLeavesTheViewBlank) {
+    banc.Tick();
+    banc.Clique("Image2");
+    banc.Clique("Command1");
+    banc.Clique("Label4");
+    EXPECT_FALSE(animation.isHidden());
+    EXPECT_TRUE(aide::Contient(animation, 3, 1.25, Qt::white, 0));
+    EXPECT_TRUE(aide::Contient(animation, 5, 3.5, Qt::white, 0));
+    banc.Clique("Command3");
+    EXPECT_TRUE(aide::Contient(animation, 3, 1.25, GrilleEntiere, 0));
+}
+
+// Composing the grid once and drawing the string in one pass must not change one pixel.
+TEST_F(VueTest, FastFrameEqualsTheFrameDrawnCallByCall) {
+    struct Cas {
+        int32_t ms;
+        int amplitude, deformation, amortissement;
+        bool periodique;
+    };
+    view::VueCorde reference(animation, etat);
+    for (const Cas& c : {Cas{0, 5, 50, 0, true},
+                         {1234, 30, 90, 10, true},
+                         {777, 30, 10, 3, true},
+                         {5000, 0, 50, 0, true},
+                         {300, 30, 50, 0, false}}) {
+        etat.AmplitudeCm = sim::AmplitudeDepuisBarre(c.amplitude);
+        etat.AmplitudeSolitonCm = 3.0f;
+        etat.CoefDeformation = sim::CoefDeformationDepuisBarre(c.deformation);
+        etat.CoefAmortissement = sim::CoefAmortissementDepuisBarre(c.amortissement);
+        etat.FormeSoliton = 2;
+        etat.DebutSoliton = 0.25;
+        for (int32_t decalage : {0, 10}) {
+            etat.TempsMs = c.ms + decalage;
+            sim::CalculeModele(etat, c.periodique);
+            reference.AfficheCordeSansCache();
+            const QImage attendue = animation.Image();
+            banc.fenetre->Vue().AfficheCorde();
+            EXPECT_EQ(animation.Image(), attendue) << c.ms + decalage;
+        }
+    }
+}
+
+} // namespace
