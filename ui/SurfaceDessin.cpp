@@ -1,8 +1,11 @@
 #include "ui/SurfaceDessin.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace ui {
 
@@ -11,16 +14,11 @@ SurfaceDessin::SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fon
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-SurfaceDessin::~SurfaceDessin() {
-    FermePeintre();
-}
-
 void SurfaceDessin::PrepareImage() {
     const qreal ratio = devicePixelRatioF();
     const QSize taille = TailleInterieure() * ratio;
     if (image_.size() == taille && image_.devicePixelRatio() == ratio)
         return;
-    FermePeintre();
     QImage nouvelle(taille, QImage::Format_RGB32);
     nouvelle.setDevicePixelRatio(ratio);
     nouvelle.fill(fond_);
@@ -31,48 +29,101 @@ void SurfaceDessin::PrepareImage() {
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(TailleInterieure())), image_);
     }
     image_ = nouvelle;
-    toutSali_ = false;
+    ++generation_;
     update();
 }
 
-QPainter& SurfaceDessin::Peintre() {
-    PrepareImage();
-    if (!peintre_.isActive())
-        peintre_.begin(&image_);
-    return peintre_;
+void SurfaceDessin::DebutSuivi() {
+    suivi_ = true;
+    touchee_ = {};
 }
 
-void SurfaceDessin::FermePeintre() {
-    if (peintre_.isActive())
-        peintre_.end();
+QRect SurfaceDessin::FinSuivi(QRect aRepeindreAussi) {
+    suivi_ = false;
+    update(VersLogique(touchee_ | aRepeindreAussi));
+    return touchee_;
 }
 
-void SurfaceDessin::Sali(const QRectF& zone) {
-    if (toutSali_)
-        return;
-    update(zone.toAlignedRect().adjusted(-2, -2, 3, 3).translated(1, 1));
+void SurfaceDessin::Touche(QRect zoneDevice) {
+    ++generation_;
+    if (suivi_)
+        touchee_ |= zoneDevice;
+    else
+        update(VersLogique(zoneDevice));
 }
 
-// Lines are drawn without antialiasing, as the program always has; aligning their centres
-// on the device pixel grid keeps 1 and 2 pixel lines crisp at any ratio.
-QPointF SurfaceDessin::Point(double x, double y, int largeur) const {
+// Device pixels of the image to logical pixels of the widget, inside its border.
+QRect SurfaceDessin::VersLogique(QRect zoneDevice) const {
+    if (zoneDevice.isEmpty())
+        return {};
     const qreal ratio = image_.devicePixelRatio();
-    const int largeurDevice = std::max(1, static_cast<int>(std::lround(largeur * ratio)));
-    const double decalage = largeurDevice % 2 ? 0.5 : 0.0;
-    const auto aligne = [&](double logique) {
-        const double device = logique * ratio;
-        return (decalage != 0.0 ? std::floor(device) + decalage : std::round(device)) / ratio;
-    };
-    return {aligne(echelle_.PixelX(x)), aligne(echelle_.PixelY(y))};
+    const QRectF logique(QPointF(zoneDevice.topLeft()) / ratio, QSizeF(zoneDevice.size()) / ratio);
+    return logique.toAlignedRect().translated(1, 1);
+}
+
+void SurfaceDessin::Remplit(QRect zone, QRgb couleur) {
+    zone &= image_.rect();
+    if (zone.isEmpty())
+        return;
+    for (int y = zone.top(); y <= zone.bottom(); ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(ligne + zone.left(), ligne + zone.right() + 1, couleur);
+    }
+    Touche(zone);
+}
+
+// A line of the given width centred on the segment: across it, the pixels whose centres lie
+// within half the width (a line on a pixel edge takes the pixel after it). Along it, sampled
+// at the centre of every pixel on its major axis, from the pixel holding one end to the pixel
+// holding the other, so that consecutive segments meet without a gap and a segment of no length is
+// a dot.
+void SurfaceDessin::Segment(double x1, double y1, double x2, double y2, int largeurDevice,
+                            QRgb couleur) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    const bool selonX = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    if (!selonX) {
+        std::swap(x1, y1);
+        std::swap(x2, y2);
+    }
+    if (x1 > x2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    // Along the major axis (a), across it (b), whatever the orientation.
+    const int tailleA = selonX ? image_.width() : image_.height();
+    const int tailleB = selonX ? image_.height() : image_.width();
+    const double pente = x2 > x1 ? (y2 - y1) / (x2 - x1) : 0.0;
+    // Clamped before any conversion to int: a wild coordinate is clipped, never undefined.
+    const int premier = static_cast<int>(std::clamp(std::floor(x1), 0.0, double(tailleA)));
+    const int dernier = static_cast<int>(std::clamp(std::floor(x2), -1.0, tailleA - 1.0));
+    const double limiteB = tailleB + largeurDevice + 1.0;
+    const int bpl = static_cast<int>(image_.bytesPerLine() / sizeof(QRgb));
+    auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
+    int bMin = tailleB, bMax = -1;
+    for (int a = premier; a <= dernier; ++a) {
+        const double centre = std::clamp(a + 0.5, x1, x2);
+        const double b = std::clamp(y1 + (centre - x1) * pente, -limiteB, limiteB);
+        const int bord = static_cast<int>(std::floor(b - largeurDevice / 2.0 - 0.5)) + 1;
+        const int debut = std::max(bord, 0);
+        const int fin = std::min(bord + largeurDevice - 1, tailleB - 1);
+        if (debut > fin)
+            continue;
+        for (int i = debut; i <= fin; ++i)
+            pixels[selonX ? i * bpl + a : a * bpl + i] = couleur;
+        bMin = std::min(bMin, debut);
+        bMax = std::max(bMax, fin);
+    }
+    if (bMax < bMin)
+        return;
+    Touche(selonX ? QRect(QPoint(premier, bMin), QPoint(dernier, bMax))
+                  : QRect(QPoint(bMin, premier), QPoint(bMax, dernier)));
 }
 
 void SurfaceDessin::Efface() {
-    QPainter& p = Peintre();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRectF(QPointF(0, 0), QSizeF(TailleInterieure())), fond_);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    update();
-    toutSali_ = true;
+    PrepareImage();
+    image_.fill(fond_);
+    Touche(image_.rect());
 }
 
 void SurfaceDessin::Ligne(float x1, float y1, float x2, float y2, QColor couleur) {
@@ -83,44 +134,38 @@ void SurfaceDessin::Ligne(float x1, float y1, float x2, float y2, QColor couleur
 }
 
 void SurfaceDessin::Lignes(std::span<const QLineF> segments, QColor couleur) {
-    if (segments.empty())
-        return;
-    QPainter& p = Peintre();
-    p.setPen(QPen(couleur, largeur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QRectF zone;
-    for (const QLineF& s : segments) {
-        const QLineF pixels(Point(s.x1(), s.y1(), largeur_), Point(s.x2(), s.y2(), largeur_));
-        if (pixels.p1() == pixels.p2())
-            p.drawPoint(pixels.p1());
-        else
-            p.drawLine(pixels);
-        if (!toutSali_)
-            zone |= QRectF(pixels.p1(), pixels.p2()).normalized().adjusted(-1, -1, 1, 1);
-    }
-    Sali(zone);
+    PrepareImage();
+    const qreal ratio = image_.devicePixelRatio();
+    const int largeurDevice = std::max(1, static_cast<int>(std::lround(largeur_ * ratio)));
+    const QRgb rgb = couleur.rgb();
+    for (const QLineF& s : segments)
+        Segment(echelle_.PixelX(s.x1()) * ratio, echelle_.PixelY(s.y1()) * ratio,
+                echelle_.PixelX(s.x2()) * ratio, echelle_.PixelY(s.y2()) * ratio, largeurDevice,
+                rgb);
 }
 
 void SurfaceDessin::Boite(float x1, float y1, float x2, float y2, QColor couleur, bool pleine) {
-    QPainter& p = Peintre();
+    PrepareImage();
     const qreal ratio = image_.devicePixelRatio();
-    const auto bord = [ratio](double logique) { return std::round(logique * ratio) / ratio; };
-    const double gauche = bord(echelle_.PixelX(std::min(x1, x2)));
-    const double droite = bord(echelle_.PixelX(std::max(x1, x2)));
-    const double haut = bord(echelle_.PixelY(std::min(y1, y2)));
-    const double bas = bord(echelle_.PixelY(std::max(y1, y2)));
+    const auto device = [ratio](double logique) {
+        return static_cast<int>(std::lround(logique * ratio));
+    };
     // Both corners are inside the box, as a pixel-drawn box has always been.
-    const QRectF zone(QPointF(gauche, haut), QPointF(droite + 1, bas + 1));
+    const int unPixel = std::max(1, static_cast<int>(std::lround(ratio)));
+    const QRect zone(QPoint(device(echelle_.PixelX(std::min(x1, x2))),
+                            device(echelle_.PixelY(std::min(y1, y2)))),
+                     QPoint(device(echelle_.PixelX(std::max(x1, x2))) + unPixel - 1,
+                            device(echelle_.PixelY(std::max(y1, y2))) + unPixel - 1));
     if (pleine) {
-        p.fillRect(zone, couleur);
-    } else {
-        p.fillRect(zone, remplissage_);
-        const double trait = largeur_;
-        p.fillRect(QRectF(zone.left(), zone.top(), zone.width(), trait), couleur);
-        p.fillRect(QRectF(zone.left(), zone.bottom() - trait, zone.width(), trait), couleur);
-        p.fillRect(QRectF(zone.left(), zone.top(), trait, zone.height()), couleur);
-        p.fillRect(QRectF(zone.right() - trait, zone.top(), trait, zone.height()), couleur);
+        Remplit(zone, couleur.rgb());
+        return;
     }
-    Sali(zone);
+    Remplit(zone, remplissage_.rgb());
+    const int trait = std::max(1, static_cast<int>(std::lround(largeur_ * ratio)));
+    Remplit(QRect(zone.left(), zone.top(), zone.width(), trait), couleur.rgb());
+    Remplit(QRect(zone.left(), zone.bottom() - trait + 1, zone.width(), trait), couleur.rgb());
+    Remplit(QRect(zone.left(), zone.top(), trait, zone.height()), couleur.rgb());
+    Remplit(QRect(zone.right() - trait + 1, zone.top(), trait, zone.height()), couleur.rgb());
 }
 
 void SurfaceDessin::PlaceCourant(float x, float y) {
@@ -129,14 +174,17 @@ void SurfaceDessin::PlaceCourant(float x, float y) {
 }
 
 void SurfaceDessin::Imprime(const QString& texte) {
-    QPainter& p = Peintre();
+    PrepareImage();
+    QPainter p(&image_);
     p.setFont(font());
     p.setPen(avantPlan_);
     const QFontMetricsF mesures(font(), &image_);
     const QPointF coin(echelle_.PixelX(courantX_), echelle_.PixelY(courantY_));
     p.drawText(coin + QPointF(0, mesures.ascent()), texte);
+    p.end();
     const QRectF zone(coin, QSizeF(mesures.horizontalAdvance(texte), mesures.height()));
-    Sali(zone);
+    const qreal ratio = image_.devicePixelRatio();
+    Touche(QRectF(zone.topLeft() * ratio, zone.size() * ratio).toAlignedRect());
     courantX_ = static_cast<float>(echelle_.UniteX(zone.right()));
 }
 
@@ -151,20 +199,27 @@ void SurfaceDessin::PlaceEnfant(QWidget* enfant, float gauche, float haut) const
 
 QImage SurfaceDessin::Image() {
     PrepareImage();
-    FermePeintre();
     return image_;
 }
 
 void SurfaceDessin::Restaure(const QImage& image) {
-    FermePeintre();
     image_ = image;
-    update();
-    toutSali_ = true;
+    Touche(image_.rect());
+}
+
+void SurfaceDessin::RestaureZone(const QImage& image, QRect zone) {
+    zone &= image_.rect() & image.rect();
+    if (zone.isEmpty())
+        return;
+    const size_t octets = static_cast<size_t>(zone.width()) * sizeof(QRgb);
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        std::memcpy(image_.scanLine(y) + zone.left() * sizeof(QRgb),
+                    image.constScanLine(y) + zone.left() * sizeof(QRgb), octets);
+    Touche(zone);
 }
 
 void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
     PrepareImage();
-    FermePeintre();
     QPainter p(this);
     const QRect interieur(1, 1, width() - 2, height() - 2);
     const QRect zone = evenement->rect() & interieur;
@@ -174,9 +229,10 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
                             QSizeF(zone.size()) * ratio);
         p.drawImage(QRectF(zone), image_, source);
     }
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    toutSali_ = false;
+    if (zone != evenement->rect()) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace ui

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QImage>
 #include <QLineF>
-#include <QPainter>
+#include <QRect>
 #include <QWidget>
 
+#include <cstdint>
 #include <span>
 
 namespace ui {
@@ -25,11 +25,14 @@ struct Echelle {
 // A one-pixel-bordered panel whose drawing is retained in an image at the device pixel
 // ratio, so what was drawn before the window was shown, or under another window, is still
 // there; paintEvent only copies. Line widths are in pixels whatever the scale.
+//
+// Lines and boxes are rasterised here, without antialiasing, straight into the image: a
+// wide line through QPainter goes through the path stroker, which alone would take most of
+// a 10 ms tick for the 184 segments of the string.
 class SurfaceDessin : public QWidget {
     Q_OBJECT
 public:
     SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fond);
-    ~SurfaceDessin() override;
 
     const Echelle& echelle() const { return echelle_; }
     QSize TailleInterieure() const { return size() - QSize(2, 2); }
@@ -40,7 +43,7 @@ public:
     void CouleurRemplissage(QColor couleur) { remplissage_ = couleur; }
 
     void Ligne(float x1, float y1, float x2, float y2, QColor couleur);
-    // The same as one Ligne per segment, in one pass.
+    // The same pixels as one Ligne per segment, in one pass.
     void Lignes(std::span<const QLineF> segments, QColor couleur);
     // Filled with the line colour, or outlined in it with the fill colour inside.
     void Boite(float x1, float y1, float x2, float y2, QColor couleur, bool pleine);
@@ -55,9 +58,19 @@ public:
     // Places a child control with its top-left corner at user coordinates.
     void PlaceEnfant(QWidget* enfant, float gauche, float haut) const;
 
-    // The retained picture, to compare or to restore a composed background in one copy.
+    // The retained picture, to compare, or to restore a composed background.
     QImage Image();
     void Restaure(const QImage& image);
+    // Copies back only a part, in device pixels, of an image of the same size.
+    void RestaureZone(const QImage& image, QRect zone);
+
+    // Counts every change of the picture, so that a caller can tell whether anyone else
+    // drew since it last did.
+    uint64_t Generation() const { return generation_; }
+    // Between the two, drawing only records the device pixels it touches and leaves the
+    // repaint to FinSuivi, which schedules it for those pixels and any others given.
+    void DebutSuivi();
+    QRect FinSuivi(QRect aRepeindreAussi = {});
 
 signals:
     void survolGlisser(QWidget* controle, float x, float y);
@@ -66,17 +79,18 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
-    QPainter& Peintre();
-    void FermePeintre();
     void PrepareImage();
-    QPointF Point(double x, double y, int largeur) const;
-    void Sali(const QRectF& zone);
+    void Segment(double x1, double y1, double x2, double y2, int largeurDevice, QRgb couleur);
+    void Remplit(QRect zone, QRgb couleur);
+    void Touche(QRect zoneDevice);
+    QRect VersLogique(QRect zoneDevice) const;
 
     Echelle echelle_;
     QColor fond_;
     QImage image_;
-    QPainter peintre_;
-    bool toutSali_ = false;
+    uint64_t generation_ = 0;
+    bool suivi_ = false;
+    QRect touchee_;
     int largeur_ = 1;
     QColor avantPlan_ = Qt::black;
     QColor remplissage_ = QColor(192, 192, 192);

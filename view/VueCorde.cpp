@@ -52,21 +52,27 @@ void VueCorde::DessineCorde(bool enUnePasse) {
 }
 
 void VueCorde::AfficheCorde() {
+    bool fondValable = false;
     {
         const QImage actuelle = animation_.Image();
-        const bool fondValable = fond_.size() == actuelle.size() &&
-                                 fond_.devicePixelRatio() == actuelle.devicePixelRatio();
-        if (fondValable) {
-            animation_.Restaure(fond_);
-        } else {
-            animation_.Efface();
-            QuadrilleAnimation();
-            fond_ = animation_.Image();
-        }
+        fondValable = fond_.size() == actuelle.size() &&
+                      fond_.devicePixelRatio() == actuelle.devicePixelRatio();
     }
+    if (!fondValable) {
+        animation_.Efface();
+        QuadrilleAnimation();
+        fond_ = animation_.Image();
+    } else if (animation_.Generation() != generationPrecedente_) {
+        animation_.Restaure(fond_);
+    } else {
+        animation_.RestaureZone(fond_, zonePrecedente_);
+    }
+    animation_.DebutSuivi();
     AfficheVibreur(0);
     DessineCorde(true);
     AfficheVibreur(1);
+    zonePrecedente_ = animation_.FinSuivi();
+    generationPrecedente_ = animation_.Generation();
 }
 
 void VueCorde::AfficheCordeSansCache() {

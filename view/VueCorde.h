@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLineF>
+#include <QRect>
 
 #include <array>
 
@@ -31,6 +32,10 @@ private:
     // The cleared view with its grid, composed once: restoring it is one copy, where
     // clearing and drawing fifty lines every 10 ms is not.
     QImage fond_;
+    // Device pixels drawn by the last frame, over a picture nobody has touched since: only
+    // they need the grid back, and only they and the new ones need repainting.
+    QRect zonePrecedente_;
+    uint64_t generationPrecedente_ = 0;
     std::array<QLineF, sim::DernierPointCalcule> segments_;
 };
 

@@ -1,0 +1,158 @@
+// The tick and its parts, at device pixel ratio 1 and 2 in the same run, so that every
+// speed-up reads as a ratio against the naive frame measured beside it.
+//
+//   build/bench/bench_tick --benchmark_min_time=0.5
+
+#include "sim/Horloge.h"
+#include "sim/ModeleOnde.h"
+#include "sim/Parametres.h"
+#include "ui/Construction.h"
+#include "ui/FenetreCorde.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+sim::EtatSimulation EtatCharge() {
+    sim::EtatSimulation etat;
+    etat.BaseDeTemps = 500;
+    sim::LitParametres(etat, sim::PositionsBarres{});
+    return etat;
+}
+
+void BM_ModelePeriodique(benchmark::State& state) {
+    auto etat = EtatCharge();
+    for (auto _ : state) {
+        etat.TempsMs += 10;
+        sim::CalculePeriodique(etat);
+        benchmark::DoNotOptimize(etat.Elongation.data());
+    }
+}
+BENCHMARK(BM_ModelePeriodique);
+
+void BM_ModeleSolitaire(benchmark::State& state) {
+    auto etat = EtatCharge();
+    etat.FormeSoliton = 2;
+    etat.DebutSoliton = 0.25;
+    for (auto _ : state) {
+        etat.TempsMs = (etat.TempsMs + 10) % 4000;
+        sim::CalculeSolitaire(etat);
+        benchmark::DoNotOptimize(etat.Elongation.data());
+    }
+}
+BENCHMARK(BM_ModeleSolitaire);
+
+// One main window per ratio, each on a screen of that ratio, revealed oscilloscope and
+// both sensors on, as in class.
+struct Banc {
+    double secondes = 36000;
+    std::unique_ptr<ui::FenetreCorde> fenetre;
+
+    explicit Banc(QScreen* ecran) {
+        fenetre = std::make_unique<ui::FenetreCorde>([this] { return secondes; });
+        fenetre->Timer1().stop(); // ticks are driven by the benchmark loop
+        fenetre->setScreen(ecran);
+        fenetre->move(ecran->geometry().topLeft());
+        fenetre->show();
+        for (const char* nom : {"Label21", "ActiveCapteur1", "ActiveCapteur2"})
+            QMetaObject::invokeMethod(ui::Trouve<QObject>(fenetre.get(), nom), "clique");
+        // Nothing is painted before the platform says the window is exposed.
+        for (int essai = 0; essai < 200 && !fenetre->windowHandle()->isExposed(); ++essai)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    void Avance() { secondes += 0.01; }
+};
+
+std::vector<std::unique_ptr<Banc>>& Bancs() {
+    static std::vector<std::unique_ptr<Banc>> bancs;
+    return bancs;
+}
+
+Banc& BancDuRatio(benchmark::State& state) {
+    for (auto& banc : Bancs())
+        if (banc->fenetre->devicePixelRatioF() == static_cast<qreal>(state.range(0)))
+            return *banc;
+    throw std::runtime_error("no screen of that ratio");
+}
+
+// Counts the paint events a surface receives, to show the repaint really happens.
+struct CompteurPeintures : QObject {
+    int peintures = 0;
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        peintures += evenement->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void BM_AfficheCorde(benchmark::State& state) {
+    Banc& banc = BancDuRatio(state);
+    for (auto _ : state) {
+        banc.fenetre->Vue().AfficheCorde();
+    }
+}
+BENCHMARK(BM_AfficheCorde)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_AfficheCordeNaive(benchmark::State& state) {
+    Banc& banc = BancDuRatio(state);
+    for (auto _ : state) {
+        banc.fenetre->Vue().AfficheCordeSansCache();
+    }
+}
+BENCHMARK(BM_AfficheCordeNaive)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_TickComplet(benchmark::State& state) {
+    Banc& banc = BancDuRatio(state);
+    banc.fenetre->Timer1().start(1'000'000); // enabled, so the clock steps; never fires here
+    CompteurPeintures compteur;
+    ui::Trouve<QWidget>(banc.fenetre.get(), "Oscillo")->installEventFilter(&compteur);
+    for (auto _ : state) {
+        banc.Avance();
+        banc.fenetre->Timer1_Timer();
+        // The repaint of what changed, into the window's backing store: what the platform's
+        // next update request would do, without waiting for it.
+        QEvent miseAJour(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(banc.fenetre.get(), &miseAJour);
+    }
+    banc.fenetre->Timer1().stop();
+    state.counters["repaints/tick"] =
+        benchmark::Counter(compteur.peintures, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_TickComplet)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Two screens side by side, of ratio 1 and 2.
+QString ConfigurationDeuxEcrans() {
+    static QTemporaryFile fichier;
+    fichier.open();
+    fichier.write(R"({"screens": [
+        {"name": "simple", "x": 0, "y": 0, "width": 1600, "height": 900, "logicalDpi": 96, "dpr": 1},
+        {"name": "double", "x": 1600, "y": 0, "width": 1600, "height": 900, "logicalDpi": 96, "dpr": 2}
+    ]})");
+    fichier.flush();
+    return fichier.fileName();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QString plateforme = "offscreen:configfile=" + ConfigurationDeuxEcrans();
+    qputenv("QT_QPA_PLATFORM", plateforme.toUtf8());
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    for (QScreen* ecran : QGuiApplication::screens())
+        Bancs().push_back(std::make_unique<Banc>(ecran));
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Bancs().clear();
+    return 0;
+}
