@@ -33,7 +33,7 @@ void CentreSurEcran(QWidget* fenetre) {
 }
 
 FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
-    : QWidget(parent), horloge_(std::move(horloge)) {
+    : QWidget(parent), horloge_(std::move(horloge)), timer1_(this) {
     ConstruitFenetre(this, DispositionCorde);
     setWindowIcon(QIcon(Logo(32)));
     timer1_.setObjectName(QStringLiteral("Timer1"));

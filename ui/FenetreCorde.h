@@ -52,7 +52,7 @@ private:
 
     sim::HorlogeMurale horloge_;
     sim::EtatSimulation etat_;
-    QTimer timer1_;
+    QTimer timer1_; // a child, so that it is found by its name like every other control
 
     SurfaceDessin* animation_ = nullptr;
     QWidget* vibrationPeriodique_ = nullptr;

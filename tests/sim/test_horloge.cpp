@@ -121,6 +121,22 @@ TEST_F(HorlogeTest, NonFiniteClockReadingsAreIgnored) {
     }
 }
 
+TEST(HorlogeMonotone, TenMillisecondTicksAdvanceByTenEvenInTheEvening) {
+    // At 23:50 a single-precision reading of the time of day has a resolution of 1/128 s;
+    // this clock keeps the millisecond.
+    double stable = 5000.0;
+    auto horloge = sim::HorlogeMonotone([] { return 85800.0; }, [&] { return stable; });
+    sim::EtatSimulation etat;
+    etat.DureeBalayage = 5;
+    sim::PasHorloge(etat, horloge());
+    for (int tick = 0; tick < 500; ++tick) {
+        const int32_t avant = etat.TempsMs;
+        stable += 0.010;
+        sim::PasHorloge(etat, horloge());
+        ASSERT_EQ(etat.TempsMs - avant, 10) << tick;
+    }
+}
+
 TEST(DebutImpulsion, PausedPulsesLeaveAQuarterSecondAfterTheFrozenTime) {
     sim::EtatSimulation etat;
     etat.TempsMs = 42000;

@@ -204,6 +204,37 @@ TEST(FenetreCorde, ArrowTrackKeyboardAndThumbAllMoveTheParameter) {
     celerite->setSliderDown(false);
 }
 
+TEST(FenetreCorde, CursorsAsLaidOut) {
+    aide::Banc banc;
+    struct Cas {
+        const char* nom;
+        QPoint pointChaud; // (-1, -1): the standard arrow
+    };
+    for (const Cas& c : {Cas{"Label4", {12, 1}},
+                         {"Command1", {12, 1}},
+                         {"Image3", {12, 1}},
+                         {"Label21", {12, 1}},
+                         {"Label16", {12, 1}},
+                         {"ActiveCapteur2", {12, 1}},
+                         {"freq", {4, 16}},
+                         {"Amortissement", {4, 16}},
+                         {"Capteur1", {4, 16}},
+                         {"TemoinCapteur(2)", {4, 16}},
+                         {"Label18", {-1, -1}},
+                         {"Command5", {-1, -1}},
+                         {"Label14", {-1, -1}}}) {
+        const QCursor curseur = banc(c.nom)->cursor();
+        if (c.pointChaud.x() < 0) {
+            EXPECT_EQ(curseur.shape(), Qt::ArrowCursor) << c.nom;
+            continue;
+        }
+        EXPECT_EQ(curseur.shape(), Qt::BitmapCursor) << c.nom;
+        EXPECT_EQ(curseur.hotSpot(), c.pointChaud) << c.nom;
+        EXPECT_EQ(curseur.pixmap().size(), QSize(32, 32)) << c.nom;
+    }
+    EXPECT_NE(banc.fenetre->findChild<QTimer*>("Timer1"), nullptr);
+}
+
 TEST(FenetreCorde, LabelsWithoutAHandlerChangeNothing) {
     aide::Banc banc;
     const sim::EtatSimulation avant = banc.Etat();
