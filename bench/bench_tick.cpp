@@ -109,6 +109,20 @@ void BM_AfficheCordeNaive(benchmark::State& state) {
 }
 BENCHMARK(BM_AfficheCordeNaive)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+void BM_CapteursEtTraces(benchmark::State& state) {
+    Banc& banc = BancDuRatio(state);
+    auto& fenetre = *banc.fenetre;
+    for (auto _ : state) {
+        banc.Avance();
+        const_cast<sim::EtatSimulation&>(fenetre.Etat()).TempsMs += 10;
+        for (int16_t n : {int16_t{1}, int16_t{2}}) {
+            fenetre.Traces().TraceCapteur(n);
+            fenetre.AfficheCapteur(n);
+        }
+    }
+}
+BENCHMARK(BM_CapteursEtTraces)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
 void BM_TickComplet(benchmark::State& state) {
     Banc& banc = BancDuRatio(state);
     banc.fenetre->Timer1().start(1'000'000); // enabled, so the clock steps; never fires here

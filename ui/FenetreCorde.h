@@ -34,6 +34,7 @@ public:
     const sim::EtatSimulation& Etat() const { return etat_; }
     QTimer& Timer1() { return timer1_; }
     view::VueCorde& Vue() { return *vue_; }
+    scope::Traces& Traces() { return *traces_; }
 
 private:
     void Charge();

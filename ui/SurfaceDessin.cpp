@@ -8,6 +8,16 @@
 #include <cstring>
 
 namespace ui {
+namespace {
+
+// std::floor is a library call on the baseline x86-64 instruction set, and the string's
+// segments need one per pixel column; the argument here is always well within int range.
+int PlancherEntier(double valeur) {
+    const int tronque = static_cast<int>(valeur);
+    return tronque > valeur ? tronque - 1 : tronque;
+}
+
+} // namespace
 
 SurfaceDessin::SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fond)
     : QWidget(parent), echelle_(echelle), fond_(fond) {
@@ -100,17 +110,22 @@ void SurfaceDessin::Segment(double x1, double y1, double x2, double y2, int larg
     const double limiteB = tailleB + largeurDevice + 1.0;
     const int bpl = static_cast<int>(image_.bytesPerLine() / sizeof(QRgb));
     auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const int pasI = selonX ? bpl : 1;
+    const int pasA = selonX ? 1 : bpl;
+    // The first pixel across is the one after floor(b - width/2 - 1/2).
+    const double decalage = largeurDevice / 2.0 + 0.5;
     int bMin = tailleB, bMax = -1;
     for (int a = premier; a <= dernier; ++a) {
         const double centre = std::clamp(a + 0.5, x1, x2);
-        const double b = std::clamp(y1 + (centre - x1) * pente, -limiteB, limiteB);
-        const int bord = static_cast<int>(std::floor(b - largeurDevice / 2.0 - 0.5)) + 1;
+        const double b = std::clamp(y1 + (centre - x1) * pente, -limiteB, limiteB) - decalage;
+        const int bord = PlancherEntier(b) + 1;
         const int debut = std::max(bord, 0);
         const int fin = std::min(bord + largeurDevice - 1, tailleB - 1);
         if (debut > fin)
             continue;
-        for (int i = debut; i <= fin; ++i)
-            pixels[selonX ? i * bpl + a : a * bpl + i] = couleur;
+        QRgb* pixel = pixels + a * pasA + debut * pasI;
+        for (int i = debut; i <= fin; ++i, pixel += pasI)
+            *pixel = couleur;
         bMin = std::min(bMin, debut);
         bMax = std::max(bMax, fin);
     }
