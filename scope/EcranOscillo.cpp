@@ -1,5 +1,6 @@
 #include "scope/EcranOscillo.h"
 
+#include "sim/Horloge.h"
 #include "view/Quadrillage.h"
 
 #include <array>
@@ -27,6 +28,11 @@ void EcranOscillo::ChoisitBase(int index) {
     if (const double base = BaseDeTempsDuMembre(index); base > 0)
         etat_.BaseDeTemps = base;
     litParametres_();
+    // The sweep position, re-expressed in a sweep of the new length: the value the next
+    // clock step gives it anyway, so the trace goes on exactly as before, but the state
+    // never holds a position beyond the end of its sweep in between.
+    etat_.TempsBalayage =
+        static_cast<float>(sim::PositionBalayage(etat_.TempsMs, etat_.DureeBalayage));
     oscillo_.Efface();
     QuadrilleOscillo();
 }

@@ -96,6 +96,18 @@ TEST_F(OscilloTest, TimeBaseChangeClearsAndContinuesAtTheNewSweepPosition) {
     EXPECT_FALSE(aide::Contient(oscillo, 0.1, 3.5 - banc.Etat().Elongation[40], Bleu, 2));
 }
 
+TEST_F(OscilloTest, TimeBaseChangeKeepsTheSweepPositionWithinTheNewSweep) {
+    banc.Clique("Label21");
+    banc.horloge.secondes = 36004.104;
+    banc.Tick(0);
+    banc.Tick(0);
+    ASSERT_FLOAT_EQ(banc.Etat().TempsBalayage, 4.104f);
+    banc.Clique("Command1");
+    Choisit("Sens(5)"); // a 1 s sweep while paused
+    EXPECT_FLOAT_EQ(banc.Etat().TempsBalayage, 0.104f);
+    EXPECT_LT(banc.Etat().TempsBalayage, banc.Etat().DureeBalayage);
+}
+
 TEST_F(OscilloTest, AStepAcrossTheEndOfASweepClearsAndRestarts) {
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");

@@ -1,0 +1,89 @@
+// The same checks under every platform condition a school computer may offer; ctest runs
+// this program once per condition (see CMakeLists.txt), and the variables below say which
+// one it is in, so that each run also proves its condition really held.
+
+#include "commun/AideQt.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace {
+
+bool Variable(const char* nom) {
+    return !qEnvironmentVariableIsEmpty(nom);
+}
+
+TEST(Plateforme, TheConditionOfThisRunHolds) {
+    aide::Banc banc;
+    const QString famille = QFontInfo(banc("Label1")->font()).family();
+    if (Variable("VIBRA_SANS_CARLITO")) {
+        EXPECT_NE(famille, "Carlito");
+        EXPECT_NE(famille, "Calibri");
+    }
+    if (Variable("VIBRA_LOCALE_FR")) {
+        const char* locale = std::setlocale(LC_ALL, "");
+        ASSERT_NE(locale, nullptr) << "the French locale could not be set";
+        EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+    if (const QByteArray ratio = qgetenv("VIBRA_RATIO"); !ratio.isEmpty()) {
+        EXPECT_DOUBLE_EQ(banc.fenetre->devicePixelRatioF(), ratio.toDouble());
+        const QImage image = banc.Surface("Animation").Image();
+        EXPECT_EQ(image.width(), qRound(780 * ratio.toDouble()));
+    }
+    if (Variable("VIBRA_X11")) {
+        EXPECT_EQ(QGuiApplication::platformName(), "xcb");
+    }
+}
+
+// Everything a lesson does, once, with what it must show.
+TEST(Plateforme, ALessonRunsAndShowsWhatItShould) {
+    aide::Banc banc;
+    banc.operator()<QScrollBar>("Amplitude")->setValue(7);
+    EXPECT_EQ(banc.operator()<QLabel>("ValeurAmplitude")->text(), " .7cm");
+    banc.operator()<QScrollBar>("freq")->setValue(25);
+    EXPECT_EQ(banc.operator()<QLabel>("ValeurFrequence")->text(), " 2.5 Hz");
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("ActiveCapteur2");
+    for (int tick = 0; tick < 300; ++tick)
+        banc.Tick();
+    banc.Clique("Label17");
+    banc.Clique("Command4");
+    for (int tick = 0; tick < 50; ++tick)
+        banc.Tick();
+    EXPECT_GT(banc.Etat().Elongation[20], 0.5) << "the pulse is on its way";
+
+    // Grid, string and block on the view; traces on the screen; numbers on the ruler.
+    ui::SurfaceDessin& vue = banc.Surface("Animation");
+    EXPECT_TRUE(aide::Contient(vue, 3, 1.25, QColor(220, 220, 255), 1));
+    EXPECT_TRUE(
+        aide::Contient(vue, -0.5, 3.5 - banc.Etat().Elongation[0], QColor(200, 200, 200), 1));
+    const QImage ecran = banc.Surface("Oscillo").Image();
+    int trace = 0;
+    for (int y = 0; y < ecran.height(); ++y)
+        for (int x = 0; x < ecran.width(); ++x)
+            trace += ecran.pixelColor(x, y) == QColor(121, 123, 181);
+    EXPECT_GT(trace, 50);
+    ui::SurfaceDessin& regle = banc.Surface("Regle");
+    int chiffres = 0;
+    const QImage imageRegle = regle.Image();
+    // Between the centimetre ticks and the caption.
+    const qreal r = imageRegle.devicePixelRatio();
+    for (int y = static_cast<int>(regle.echelle().PixelY(0.22) * r);
+         y < static_cast<int>(regle.echelle().PixelY(0.6) * r); ++y)
+        for (int x = 0; x < imageRegle.width(); ++x)
+            chiffres += imageRegle.pixelColor(x, y).lightness() < 100;
+    EXPECT_GT(chiffres, 100);
+
+    // And what reaches the screen is that picture, at the screen's ratio.
+    banc.fenetre->repaint();
+    const QImage vueEcran = vue.grab().toImage();
+    EXPECT_EQ(vueEcran.devicePixelRatio(), banc.fenetre->devicePixelRatioF());
+}
+
+} // namespace
