@@ -1,7 +1,8 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages that are missing,
 # and only those, so a second run touches nothing.
 paquets=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-         fonts-crosextra-carlito fonts-dejavu-core locales xvfb xauth imagemagick)
+         fonts-crosextra-carlito fonts-dejavu-core locales xvfb xauth imagemagick
+         desktop-file-utils appstream dpkg-dev file)
 
 installe_dependances() {
     local manquants=()

@@ -1,7 +1,10 @@
 #include "ui/Controles.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -67,6 +70,31 @@ void Etiquette::mouseReleaseEvent(QMouseEvent* evenement) {
         emit clique();
 }
 
+void Etiquette::keyPressEvent(QKeyEvent* evenement) {
+    switch (evenement->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        evenement->accept();
+        emit clique();
+        return;
+    default:
+        QLabel::keyPressEvent(evenement);
+    }
+}
+
+void Etiquette::paintEvent(QPaintEvent* evenement) {
+    QLabel::paintEvent(evenement);
+    if (hasFocus())
+        DessineFocus(this);
+}
+
+void DessineFocus(QWidget* controle) {
+    QPainter p(controle);
+    p.setPen(QPen(QColor(255, 160, 0), 1, Qt::DotLine));
+    p.drawRect(controle->rect().adjusted(0, 0, -1, -1));
+}
+
 Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
     : QWidget(surface), surface_(surface), fond_(fond), bordure_(bordure) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -100,6 +128,24 @@ void Marqueur::paintEvent(QPaintEvent*) {
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    p.end();
+    if (hasFocus())
+        DessineFocus(this);
+}
+
+void Marqueur::keyPressEvent(QKeyEvent* evenement) {
+    const int sens = evenement->key() == Qt::Key_Left    ? -1
+                     : evenement->key() == Qt::Key_Right ? 1
+                                                         : 0;
+    if (sens == 0) {
+        QWidget::keyPressEvent(evenement);
+        return;
+    }
+    evenement->accept();
+    const float pas = evenement->modifiers() & Qt::ShiftModifier ? 1.0f : 0.1f;
+    const float droite = static_cast<float>(surface_->echelle().UniteX(surface_->width() - 2));
+    const float x = std::clamp(gauche_ + sens * pas, 0.0f, droite);
+    emit surface_->survolGlisser(this, x, haut_);
 }
 
 void Marqueur::mousePressEvent(QMouseEvent* evenement) {

@@ -40,10 +40,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
+    // From the keyboard, Space or Enter on a control that takes the focus is its click.
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
 
 private:
     bool enfonce_ = false;
 };
+
+// The dotted frame that shows which control has the keyboard focus.
+void DessineFocus(QWidget* controle);
 
 // A sensor bar or square: a plain coloured label inside a drawing surface, placed in the
 // surface's units, that drags automatically. Pressing the button on it and moving starts a
@@ -69,6 +75,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
+    // Left and Right move a focused marker as a drag would: a tenth of a centimetre, or a
+    // whole one with Shift.
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
     void Survole(QPointF positionGlobale);

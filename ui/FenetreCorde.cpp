@@ -3,6 +3,7 @@
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
+#include "ui/Accessibilite.h"
 #include "ui/Construction.h"
 #include "ui/Controles.h"
 #include "ui/Images.h"
@@ -11,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
@@ -62,7 +64,23 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
 
     Connecte();
+    RendAccessible(this);
     Charge();
+}
+
+void FenetreCorde::keyPressEvent(QKeyEvent* evenement) {
+    switch (evenement->key()) {
+    case Qt::Key_Space:
+        timer1_.isActive() ? Pause() : Lecture();
+        break;
+    case Qt::Key_P:
+        PasAPas();
+        break;
+    default:
+        QWidget::keyPressEvent(evenement);
+        return;
+    }
+    evenement->accept();
 }
 
 FenetreCorde::~FenetreCorde() = default;
@@ -181,15 +199,24 @@ void FenetreCorde::AfficheCapteur(int16_t n) {
 void FenetreCorde::Pause() {
     timer1_.stop();
     sim::FigeTemps(etat_);
-    Trouve<QWidget>(this, "Command1")->hide();
-    Trouve<QWidget>(this, "Command2")->show();
+    EchangeBoutons("Command1", "Command2");
 }
 
 void FenetreCorde::Lecture() {
     sim::RepartDe(etat_, horloge_());
     timer1_.start();
-    Trouve<QWidget>(this, "Command2")->hide();
-    Trouve<QWidget>(this, "Command1")->show();
+    EchangeBoutons("Command2", "Command1");
+}
+
+void FenetreCorde::EchangeBoutons(const char* cache, const char* montre) {
+    QWidget* aCacher = Trouve<QWidget>(this, cache);
+    QWidget* aMontrer = Trouve<QWidget>(this, montre);
+    const bool avaitLeFocus = aCacher->hasFocus();
+    aCacher->hide();
+    aMontrer->show();
+    // The keyboard stays on the button at the same place, so Space toggles back and forth.
+    if (avaitLeFocus)
+        aMontrer->setFocus(Qt::TabFocusReason);
 }
 
 void FenetreCorde::PasAPas() {

@@ -36,6 +36,10 @@ public:
     view::VueCorde& Vue() { return *vue_; }
     scope::Traces& Traces() { return *traces_; }
 
+protected:
+    // Space plays or pauses, P steps; a focused control that uses the key keeps it.
+    void keyPressEvent(QKeyEvent* evenement) override;
+
 private:
     void Charge();
     void Connecte();
@@ -44,6 +48,7 @@ private:
 
     void Pause();
     void Lecture();
+    void EchangeBoutons(const char* cache, const char* montre);
     void PasAPas();
     void ChoisitPeriodique();
     void ChoisitSolitaire();

@@ -86,4 +86,39 @@ TEST(Plateforme, ALessonRunsAndShowsWhatItShould) {
     EXPECT_EQ(vueEcran.devicePixelRatio(), banc.fenetre->devicePixelRatioF());
 }
 
+// Lines keep their width in pixels of the layout at any ratio: whole device pixels, with no
+// blended edge, so a projector at ratio 2 shows the same crisp grid as a laptop at 1.
+TEST(Plateforme, LinesAreCrispAtTheScreensRatio) {
+    aide::Banc banc;
+    const qreal ratio = banc.fenetre->devicePixelRatioF();
+    const QPixmap fenetre = banc.fenetre->grab();
+    EXPECT_EQ(fenetre.size(), QSize(qRound(1280 * ratio), qRound(720 * ratio)));
+
+    auto& etat = const_cast<sim::EtatSimulation&>(banc.Etat());
+    etat.Elongation.fill(0);
+    etat.ElongationPrecedente.fill(0);
+    banc.fenetre->Vue().AfficheCorde();
+    ui::SurfaceDessin& vue = banc.Surface("Animation");
+    const QImage image = vue.Image();
+    const QColor entiere(220, 220, 255), demi(240, 240, 255), corde(127, 127, 127);
+    // Along the row at y = 1.25 cm: only pure colours, and each grid line as wide as
+    // one layout pixel.
+    const int ligne = static_cast<int>(vue.echelle().PixelY(1.25) * ratio);
+    int largeurEntiere = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, ligne);
+        EXPECT_TRUE(c == Qt::white || c == entiere || c == demi)
+            << x << " " << c.name().toStdString();
+        if (std::abs(x / ratio - vue.echelle().PixelX(3)) < 2 && c == entiere)
+            ++largeurEntiere;
+    }
+    EXPECT_EQ(largeurEntiere, std::max(1L, std::lround(ratio)));
+    // The string at rest is two layout pixels thick.
+    const int colonne = static_cast<int>(vue.echelle().PixelX(6.2) * ratio);
+    int epaisseur = 0;
+    for (int y = 0; y < image.height(); ++y)
+        epaisseur += image.pixelColor(colonne, y) == corde;
+    EXPECT_EQ(epaisseur, std::lround(2 * ratio));
+}
+
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui {
+
+// French accessible names and descriptions for every interactive control, the Tab order
+// that follows the panels, and the keyboard for what the mouse does. Nothing of the
+// mouse behaviour changes: the controls take the focus from the Tab key only.
+void RendAccessible(QWidget* fenetre);
+
+// The accessible description of a scroll bar: its parameter's current value in its unit.
+QString ValeurAccessible(const QString& barre, int valeur);
+
+} // namespace ui
