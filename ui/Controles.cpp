@@ -1,5 +1,6 @@
 #include "ui/Controles.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,8 +86,25 @@ void Etiquette::keyPressEvent(QKeyEvent* evenement) {
 
 void Etiquette::paintEvent(QPaintEvent* evenement) {
     QLabel::paintEvent(evenement);
-    if (hasFocus())
+    if (focusClavier_)
         DessineFocus(this);
+}
+
+void Etiquette::focusInEvent(QFocusEvent* evenement) {
+    focusClavier_ = FocusDuClavier(evenement);
+    QLabel::focusInEvent(evenement);
+    update();
+}
+
+void Etiquette::focusOutEvent(QFocusEvent* evenement) {
+    focusClavier_ = false;
+    QLabel::focusOutEvent(evenement);
+    update();
+}
+
+bool FocusDuClavier(const QFocusEvent* evenement) {
+    return evenement->reason() == Qt::TabFocusReason ||
+           evenement->reason() == Qt::BacktabFocusReason;
 }
 
 void DessineFocus(QWidget* controle) {
@@ -129,8 +147,20 @@ void Marqueur::paintEvent(QPaintEvent*) {
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     p.end();
-    if (hasFocus())
+    if (focusClavier_)
         DessineFocus(this);
+}
+
+void Marqueur::focusInEvent(QFocusEvent* evenement) {
+    focusClavier_ = FocusDuClavier(evenement);
+    QWidget::focusInEvent(evenement);
+    update();
+}
+
+void Marqueur::focusOutEvent(QFocusEvent* evenement) {
+    focusClavier_ = false;
+    QWidget::focusOutEvent(evenement);
+    update();
 }
 
 void Marqueur::keyPressEvent(QKeyEvent* evenement) {

@@ -43,12 +43,17 @@ protected:
     // From the keyboard, Space or Enter on a control that takes the focus is its click.
     void keyPressEvent(QKeyEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     bool enfonce_ = false;
+    bool focusClavier_ = false;
 };
 
-// The dotted frame that shows which control has the keyboard focus.
+// The dotted frame that shows which control the keyboard has reached. Only the keyboard
+// shows it: the focus a window gives itself when it opens leaves the layout untouched.
+bool FocusDuClavier(const QFocusEvent* evenement);
 void DessineFocus(QWidget* controle);
 
 // A sensor bar or square: a plain coloured label inside a drawing surface, placed in the
@@ -78,6 +83,8 @@ protected:
     // Left and Right move a focused marker as a drag would: a tenth of a centimetre, or a
     // whole one with Shift.
     void keyPressEvent(QKeyEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     void Survole(QPointF positionGlobale);
@@ -90,6 +97,7 @@ private:
     bool bouton_ = false;
     QPointF prise_; // where the control was grabbed, in its own pixels
     QPointer<QWidget> contour_;
+    bool focusClavier_ = false;
 };
 
 } // namespace ui

@@ -113,6 +113,22 @@ TEST_F(ClavierTest, TabReachesEveryPanelInOrderAndSpaceClicks) {
     EXPECT_FALSE(banc("Capteur1")->isHidden());
 }
 
+TEST_F(ClavierTest, OnlyTheKeyboardShowsTheFocusFrame) {
+    QWidget* pause = banc("Command1");
+    const auto orangesAuBord = [&] {
+        const QImage image = pause->grab().toImage();
+        int oranges = 0;
+        for (int x = 0; x < image.width(); ++x)
+            oranges += image.pixelColor(x, 0) == QColor(255, 160, 0);
+        return oranges;
+    };
+    pause->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(orangesAuBord(), 0) << "the layout is untouched when the window opens";
+    banc("Image2")->setFocus(Qt::TabFocusReason);
+    pause->setFocus(Qt::TabFocusReason);
+    EXPECT_GT(orangesAuBord(), 4);
+}
+
 TEST_F(ClavierTest, ArrowsMoveAFocusedSensorLikeADrag) {
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");
