@@ -80,26 +80,13 @@ void Etiquette::keyPressEvent(QKeyEvent* evenement) {
         emit clique();
         return;
     default:
-        QLabel::keyPressEvent(evenement);
+        AvecFocusClavier::keyPressEvent(evenement);
     }
 }
 
 void Etiquette::paintEvent(QPaintEvent* evenement) {
     QLabel::paintEvent(evenement);
-    if (focusClavier_)
-        DessineFocus(this);
-}
-
-void Etiquette::focusInEvent(QFocusEvent* evenement) {
-    focusClavier_ = FocusDuClavier(evenement);
-    QLabel::focusInEvent(evenement);
-    update();
-}
-
-void Etiquette::focusOutEvent(QFocusEvent* evenement) {
-    focusClavier_ = false;
-    QLabel::focusOutEvent(evenement);
-    update();
+    DessineFocusSiClavier();
 }
 
 bool FocusDuClavier(const QFocusEvent* evenement) {
@@ -114,7 +101,7 @@ void DessineFocus(QWidget* controle) {
 }
 
 Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
-    : QWidget(surface), surface_(surface), fond_(fond), bordure_(bordure) {
+    : AvecFocusClavier<QWidget>(surface), surface_(surface), fond_(fond), bordure_(bordure) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -147,20 +134,7 @@ void Marqueur::paintEvent(QPaintEvent*) {
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     p.end();
-    if (focusClavier_)
-        DessineFocus(this);
-}
-
-void Marqueur::focusInEvent(QFocusEvent* evenement) {
-    focusClavier_ = FocusDuClavier(evenement);
-    QWidget::focusInEvent(evenement);
-    update();
-}
-
-void Marqueur::focusOutEvent(QFocusEvent* evenement) {
-    focusClavier_ = false;
-    QWidget::focusOutEvent(evenement);
-    update();
+    DessineFocusSiClavier();
 }
 
 void Marqueur::keyPressEvent(QKeyEvent* evenement) {

@@ -3,6 +3,7 @@
 #include "ui/Disposition.h"
 #include "ui/SurfaceDessin.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -29,11 +30,41 @@ private:
     QPixmap image_;
 };
 
+// The dotted frame that shows which control the keyboard has reached. Only the keyboard
+// shows it: the focus a window gives itself when it opens leaves the layout untouched.
+bool FocusDuClavier(const QFocusEvent* evenement);
+void DessineFocus(QWidget* controle);
+
+template <typename Base> class AvecFocusClavier : public Base {
+public:
+    using Base::Base;
+
+protected:
+    void focusInEvent(QFocusEvent* evenement) override {
+        focusClavier_ = FocusDuClavier(evenement);
+        Base::focusInEvent(evenement);
+        this->update();
+    }
+    void focusOutEvent(QFocusEvent* evenement) override {
+        focusClavier_ = false;
+        Base::focusOutEvent(evenement);
+        this->update();
+    }
+    // To be called last in paintEvent.
+    void DessineFocusSiClavier() {
+        if (focusClavier_)
+            DessineFocus(this);
+    }
+
+private:
+    bool focusClavier_ = false;
+};
+
 // A label or a picture that reports a click: a press and a release on the control.
-class Etiquette : public QLabel {
+class Etiquette : public AvecFocusClavier<QLabel> {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using AvecFocusClavier::AvecFocusClavier;
 signals:
     void clique();
 
@@ -43,24 +74,16 @@ protected:
     // From the keyboard, Space or Enter on a control that takes the focus is its click.
     void keyPressEvent(QKeyEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
-    void focusInEvent(QFocusEvent* evenement) override;
-    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     bool enfonce_ = false;
-    bool focusClavier_ = false;
 };
-
-// The dotted frame that shows which control the keyboard has reached. Only the keyboard
-// shows it: the focus a window gives itself when it opens leaves the layout untouched.
-bool FocusDuClavier(const QFocusEvent* evenement);
-void DessineFocus(QWidget* controle);
 
 // A sensor bar or square: a plain coloured label inside a drawing surface, placed in the
 // surface's units, that drags automatically. Pressing the button on it and moving starts a
 // drag with an outline of its size; the surface under the pointer (not a child of it) is
 // told where the pointer is, in its units. It never reports a click and never moves itself.
-class Marqueur : public QWidget {
+class Marqueur : public AvecFocusClavier<QWidget> {
     Q_OBJECT
 public:
     Marqueur(SurfaceDessin* surface, QColor fond, bool bordure);
@@ -83,8 +106,6 @@ protected:
     // Left and Right move a focused marker as a drag would: a tenth of a centimetre, or a
     // whole one with Shift.
     void keyPressEvent(QKeyEvent* evenement) override;
-    void focusInEvent(QFocusEvent* evenement) override;
-    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     void Survole(QPointF positionGlobale);
@@ -97,7 +118,6 @@ private:
     bool bouton_ = false;
     QPointF prise_; // where the control was grabbed, in its own pixels
     QPointer<QWidget> contour_;
-    bool focusClavier_ = false;
 };
 
 } // namespace ui

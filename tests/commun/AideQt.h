@@ -16,6 +16,12 @@
 
 namespace aide {
 
+inline const QColor GrilleEntiere(220, 220, 255);
+inline const QColor GrilleDemi(240, 240, 255);
+inline const QColor CouleurCorde(127, 127, 127);
+inline const QColor TraceBleue(121, 123, 181);
+inline const QColor TraceOrange(237, 127, 28);
+
 struct HorlogeFactice {
     double secondes = 36000.0; // ten in the morning
     sim::HorlogeMurale Fonction() {

@@ -7,9 +7,9 @@
 
 namespace {
 
-const QColor Bleu(121, 123, 181);
-const QColor Orange(237, 127, 28);
-const QColor GrilleEntiere(220, 220, 255);
+const QColor Bleu = aide::TraceBleue;
+const QColor Orange = aide::TraceOrange;
+using aide::GrilleEntiere;
 
 struct OscilloTest : ::testing::Test {
     aide::Banc banc;

@@ -7,9 +7,9 @@
 
 namespace {
 
-const QColor GrilleEntiere(220, 220, 255);
-const QColor GrilleDemi(240, 240, 255);
-const QColor Corde(127, 127, 127);
+using aide::GrilleDemi;
+using aide::GrilleEntiere;
+const QColor Corde = aide::CouleurCorde;
 const QColor Bloc(200, 200, 200);
 
 struct VueTest : ::testing::Test {
