@@ -14,8 +14,12 @@ Accueil::Accueil(FabriqueFenetre fabrique, QWidget* parent)
     ui::ConstruitFenetre(this, ui::DispositionAccueil);
     connect(ui::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
             &Accueil::Demarre);
-    connect(ui::Trouve<ui::Etiquette>(this, "Image1"), &ui::Etiquette::clique, this,
-            &Accueil::Demarre);
+    auto* banniere = ui::Trouve<ui::Etiquette>(this, "Image1");
+    connect(banniere, &ui::Etiquette::clique, this, &Accueil::Demarre);
+    banniere->setAccessibleName(QStringLiteral("Démarrer la simulation"));
+    banniere->setAccessibleDescription(
+        QStringLiteral("Image d'une onde le long d'une corde, avec deux capteurs"));
+    banniere->setFocusPolicy(Qt::TabFocus);
 }
 
 void Accueil::Demarre() {

@@ -50,6 +50,7 @@ TEST_F(AccueilTest, LaidOutAsDesigned) {
     EXPECT_EQ(bouton->geometry(), QRect(10, 450, 211, 51));
     EXPECT_EQ(ui::Trouve<QLabel>(accueil, "titre")->font().pixelSize(), 43);
     EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->geometry(), QRect(0, 90, 733, 171));
+    EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->accessibleName(), "Démarrer la simulation");
     delete accueil.data();
 }
 
