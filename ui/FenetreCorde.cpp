@@ -172,6 +172,12 @@ void FenetreCorde::Connecte() {
                         ecran_->ChoisitBase(index);
                 });
     }
+    // The ruler is drawn once; on a screen of another ratio it is simply drawn again there.
+    auto* regle = Trouve<SurfaceDessin>(this, "Regle");
+    connect(regle, &SurfaceDessin::ratioModifie, this, [regle] {
+        regle->Efface();
+        view::GradueRegle(*regle);
+    });
     connect(animation_, &SurfaceDessin::survolGlisser, this,
             [this](QWidget* controle, float x, float y) {
                 capteurs_->SurvolAnimation(controle, x, y);

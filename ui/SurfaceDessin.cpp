@@ -32,7 +32,8 @@ void SurfaceDessin::PrepareImage() {
     QImage nouvelle(taille, QImage::Format_RGB32);
     nouvelle.setDevicePixelRatio(ratio);
     nouvelle.fill(fond_);
-    if (!image_.isNull()) {
+    const bool change = !image_.isNull();
+    if (change) {
         // Moved to a screen of another ratio: keep what was drawn rather than lose it.
         QPainter p(&nouvelle);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -41,6 +42,8 @@ void SurfaceDessin::PrepareImage() {
     image_ = nouvelle;
     ++generation_;
     update();
+    if (change)
+        emit ratioModifie();
 }
 
 void SurfaceDessin::DebutSuivi() {

@@ -74,6 +74,9 @@ public:
 
 signals:
     void survolGlisser(QWidget* controle, float x, float y);
+    // The window moved to a screen of another ratio: the picture was kept, resampled, and
+    // whoever can draw it again crisply may.
+    void ratioModifie();
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;

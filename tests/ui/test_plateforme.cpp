@@ -6,6 +6,7 @@
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -119,6 +120,39 @@ TEST(Plateforme, LinesAreCrispAtTheScreensRatio) {
     for (int y = 0; y < image.height(); ++y)
         epaisseur += image.pixelColor(colonne, y) == corde;
     EXPECT_EQ(epaisseur, std::lround(2 * ratio));
+}
+
+// A teacher's laptop and its projector: the window moved to a screen of another ratio
+// shows the ruler drawn again at that ratio, not a resampled, blurred copy.
+TEST(Plateforme, TheRulerIsDrawnAgainOnAScreenOfAnotherRatio) {
+    QScreen* autre = nullptr;
+    aide::Banc banc;
+    for (QScreen* ecran : QGuiApplication::screens())
+        if (ecran->devicePixelRatio() != banc.fenetre->devicePixelRatioF())
+            autre = ecran;
+    if (autre == nullptr) {
+        ASSERT_FALSE(Variable("VIBRA_DEUX_ECRANS")) << "this run was to have two screens";
+        GTEST_SKIP() << "one screen ratio only";
+    }
+    ui::SurfaceDessin& regle = banc.Surface("Regle");
+    (void)regle.Image();
+    banc.fenetre->setScreen(autre);
+    banc.fenetre->move(autre->geometry().topLeft());
+    QCoreApplication::processEvents();
+    const QImage image = regle.Image();
+    const qreal ratio = autre->devicePixelRatio();
+    ASSERT_EQ(image.devicePixelRatio(), ratio);
+    // The 5 cm tick: pure black over exactly two layout pixels, nothing grey beside it.
+    const int y = static_cast<int>(regle.echelle().PixelY(0.05) * ratio);
+    int noirs = 0, gris = 0;
+    const int centre = static_cast<int>(regle.echelle().PixelX(5) * ratio);
+    for (int x = centre - 5; x <= centre + 5; ++x) { // the next millimetre ticks are 9 away
+        const QColor c = image.pixelColor(x, y);
+        noirs += c == Qt::black;
+        gris += c != Qt::black && c != QColor(224, 224, 224);
+    }
+    EXPECT_EQ(noirs, std::lround(2 * ratio));
+    EXPECT_EQ(gris, 0);
 }
 
 } // namespace
