@@ -1,8 +1,10 @@
 #include "ui/Accessibilite.h"
 
 #include "ui/Construction.h"
+#include "ui/Controles.h"
 
 #include <QAbstractSlider>
+#include <QAccessibleWidget>
 #include <QLocale>
 
 #include <string_view>
@@ -73,6 +75,26 @@ constexpr const char* OrdreTabulation[] = {
     "Sens(3)",          "Sens(4)",
 };
 
+// A clickable label or picture is a button to assistive technology, and pressing it
+// there is its click.
+class BoutonAccessible : public QAccessibleWidget {
+public:
+    explicit BoutonAccessible(Etiquette* etiquette)
+        : QAccessibleWidget(etiquette, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit static_cast<Etiquette*>(widget())->clique();
+    }
+};
+
+QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {
+    if (classe != QLatin1String(Etiquette::staticMetaObject.className()))
+        return nullptr;
+    auto* etiquette = static_cast<Etiquette*>(objet);
+    return etiquette->EstCliquable() ? new BoutonAccessible(etiquette) : nullptr;
+}
+
 } // namespace
 
 QString ValeurAccessible(const QString& barre, int valeur) {
@@ -91,6 +113,14 @@ QString ValeurAccessible(const QString& barre, int valeur) {
     if (barre == "Amortissement")
         return avecUnite(valeur / 10.0, " par 10 centimètres");
     return QString::number(valeur);
+}
+
+void InstalleFabriqueAccessible() {
+    static const bool installee = [] {
+        QAccessible::installFactory(FabriqueAccessible);
+        return true;
+    }();
+    (void)installee;
 }
 
 void RendAccessible(QWidget* fenetre) {

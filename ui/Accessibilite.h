@@ -9,6 +9,10 @@ namespace ui {
 // mouse behaviour changes: the controls take the focus from the Tab key only.
 void RendAccessible(QWidget* fenetre);
 
+// Before any control exists: the clickable labels and pictures are buttons to assistive
+// technology, and the interfaces it builds are kept for the control's whole life.
+void InstalleFabriqueAccessible();
+
 // The accessible description of a scroll bar: its parameter's current value in its unit.
 QString ValeurAccessible(const QString& barre, int valeur);
 

@@ -1,5 +1,6 @@
 #include "ui/Construction.h"
 
+#include "ui/Accessibilite.h"
 #include "ui/Controles.h"
 #include "ui/Images.h"
 #include "ui/SurfaceDessin.h"
@@ -53,7 +54,7 @@ Echelle EchelleDe(std::string_view nom) {
 }
 
 QWidget* CreeEtiquette(const Controle& c, QWidget* parent) {
-    auto* etiquette = new Etiquette(parent);
+    auto* etiquette = new Etiquette(parent, c.curseur == Curseur::Main);
     etiquette->setTextFormat(Qt::PlainText);
     etiquette->setText(Nom(c.legende));
     etiquette->setAlignment(Alignement(c.drapeaux));
@@ -64,7 +65,7 @@ QWidget* CreeEtiquette(const Controle& c, QWidget* parent) {
 }
 
 QWidget* CreeImage(const Controle& c, QWidget* parent) {
-    auto* image = new Etiquette(parent);
+    auto* image = new Etiquette(parent, c.curseur == Curseur::Main);
     image->setPixmap(Pixmap(c.dessin));
     image->setScaledContents(true);
     return image;
@@ -159,6 +160,7 @@ QFont PoliceQt(const Police& police) {
 }
 
 void ConstruitFenetre(QWidget* fenetre, const Fenetre& disposition) {
+    InstalleFabriqueAccessible();
     fenetre->setObjectName(Nom(disposition.nom));
     fenetre->setWindowTitle(Nom(disposition.legende));
     fenetre->resize(Pixels(disposition.largeur), Pixels(disposition.hauteur));

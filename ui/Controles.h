@@ -64,7 +64,10 @@ private:
 class Etiquette : public AvecFocusClavier<QLabel> {
     Q_OBJECT
 public:
-    using AvecFocusClavier::AvecFocusClavier;
+    // A clickable one shows the pointing hand and is a button to assistive technology.
+    Etiquette(QWidget* parent, bool cliquable)
+        : AvecFocusClavier<QLabel>(parent), cliquable_(cliquable) {}
+    bool EstCliquable() const { return cliquable_; }
 signals:
     void clique();
 
@@ -76,6 +79,7 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
+    bool cliquable_;
     bool enfonce_ = false;
 };
 

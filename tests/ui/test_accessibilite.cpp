@@ -48,6 +48,17 @@ TEST_F(ClavierTest, InteractiveControlsHaveFrenchNamesAndDescriptions) {
     }
 }
 
+TEST_F(ClavierTest, ClickablePicturesAreButtonsThatAssistiveToolsCanPress) {
+    QAccessibleInterface* pause = QAccessible::queryAccessibleInterface(banc("Command1"));
+    ASSERT_NE(pause, nullptr);
+    EXPECT_EQ(pause->role(), QAccessible::Button);
+    ASSERT_NE(pause->actionInterface(), nullptr);
+    pause->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(banc.fenetre->Timer1().isActive());
+    EXPECT_NE(QAccessible::queryAccessibleInterface(banc("Label1"))->role(), QAccessible::Button)
+        << "a heading stays text";
+}
+
 TEST_F(ClavierTest, ScrollBarsSayTheirParameterAndValueInItsUnit) {
     auto* frequence = banc.operator()<QScrollBar>("freq");
     EXPECT_EQ(Texte(frequence, QAccessible::Name), "Fréquence");
