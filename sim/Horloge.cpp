@@ -8,12 +8,18 @@
 namespace sim {
 namespace {
 
-void DecaleTemps(EtatSimulation& etat, int64_t decalageMs) {
-    const double secondes = decalageMs / 1000.0;
-    etat.TempsMs = static_cast<int32_t>(etat.TempsMs - decalageMs);
+// A clock value in ms, brought below the threshold by moving the whole clock back by whole
+// spans: the origin, the frozen time and the pulse's start move with it, so the wave, the
+// sweep and the pulse in flight go on as if nothing happened.
+double RameneSousLeSeuil(EtatSimulation& etat, double tempsMs) {
+    if (tempsMs < SeuilRecalageMs)
+        return tempsMs;
+    const double spans = std::floor((tempsMs - SeuilRecalageMs) / PeriodeRecalageMs) + 1;
+    const double secondes = spans * (PeriodeRecalageMs / 1000.0);
     etat.OrigineTemps += secondes;
     etat.Temps -= secondes;
     etat.DebutSoliton -= secondes;
+    return tempsMs - spans * PeriodeRecalageMs;
 }
 
 double HeureDuJourLocale() {
@@ -65,33 +71,17 @@ double PositionBalayage(int32_t tempsMs, double dureeBalayage) {
     return (q - std::floor(q)) * dureeBalayage;
 }
 
-void RecaleHorloge(EtatSimulation& etat) {
-    if (etat.TempsMs >= SeuilRecalageMs)
-        DecaleTemps(etat, PeriodeRecalageMs);
-}
-
 void PasHorloge(EtatSimulation& etat, double horloge) {
     etat.TempsBalayage = static_cast<float>(PositionBalayage(etat.TempsMs, etat.DureeBalayage));
-    double ecouleMs = (horloge - etat.OrigineTemps) * 1000;
+    const double ecouleMs = std::nearbyint((horloge - etat.OrigineTemps) * 1000); // halves to even
     if (!std::isfinite(ecouleMs))
         return;
-    if (ecouleMs >= SeuilRecalageMs) {
-        // Whole spans only, so that the periodic phase and the sweep stay where they were.
-        const double spans = std::floor((ecouleMs - SeuilRecalageMs) / PeriodeRecalageMs) + 1;
-        const double secondes = spans * (PeriodeRecalageMs / 1000.0);
-        etat.OrigineTemps += secondes;
-        etat.Temps -= secondes;
-        etat.DebutSoliton -= secondes;
-        ecouleMs = (horloge - etat.OrigineTemps) * 1000;
-    }
-    const int32_t nouveau = ArrondiPair(ecouleMs);
-    if (nouveau < etat.TempsMs) {
+    if (ecouleMs < etat.TempsMs) {
         // A clock that went back: carry on from where the simulation stood.
         etat.OrigineTemps = horloge - etat.TempsMs / 1000.0;
         return;
     }
-    etat.TempsMs = nouveau;
-    RecaleHorloge(etat);
+    etat.TempsMs = static_cast<int32_t>(RameneSousLeSeuil(etat, ecouleMs));
 }
 
 void FigeTemps(EtatSimulation& etat) {
@@ -104,8 +94,8 @@ void RepartDe(EtatSimulation& etat, double horloge) {
 
 void AvanceUnPas(EtatSimulation& etat) {
     etat.TempsBalayage = static_cast<float>(PositionBalayage(etat.TempsMs, etat.DureeBalayage));
-    etat.TempsMs += PasMs;
-    RecaleHorloge(etat);
+    etat.TempsMs =
+        static_cast<int32_t>(RameneSousLeSeuil(etat, static_cast<double>(etat.TempsMs) + PasMs));
     etat.Temps = etat.TempsMs / 1000.0;
 }
 

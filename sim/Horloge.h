@@ -43,6 +43,5 @@ inline constexpr double DelaiImpulsion = 0.25;
 // whole number of every wave period and sweep length, so nothing on screen changes.
 inline constexpr int64_t SeuilRecalageMs = 2'000'000'000;
 inline constexpr int64_t PeriodeRecalageMs = 1'728'000'000; // 20 days
-void RecaleHorloge(EtatSimulation& etat);
 
 } // namespace sim

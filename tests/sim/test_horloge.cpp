@@ -112,6 +112,32 @@ TEST_F(HorlogeTest, TheClockIsRebasedBeforeTheInt32RangeEnds) {
     (void)reference;
 }
 
+TEST_F(HorlogeTest, TheClockKeepsRunningAcrossTheRebase) {
+    // Twenty-three days into a lesson: ticks of 10 ms carry the clock over its threshold,
+    // and the wave, the sweep and a pulse in flight go on without a jump.
+    etat.FormeSoliton = 1;
+    double horloge = (sim::SeuilRecalageMs - 200) / 1000.0;
+    sim::PasHorloge(etat, horloge);
+    etat.DebutSoliton = etat.TempsMs / 1000.0 + 0.25;
+    sim::EtatSimulation continu = etat; // the same lesson, never rebased, in doubles
+    double secondesContinues = etat.TempsMs / 1000.0;
+    for (int tick = 0; tick < 60; ++tick) {
+        horloge += 0.010;
+        secondesContinues += 0.010;
+        const int32_t avant = etat.TempsMs;
+        sim::PasHorloge(etat, horloge);
+        const int64_t pas =
+            (int64_t{etat.TempsMs} - avant + sim::PeriodeRecalageMs) % sim::PeriodeRecalageMs;
+        ASSERT_EQ(pas, 10) << tick;
+        EXPECT_NEAR(sim::PositionBalayage(etat.TempsMs, 5), std::fmod(secondesContinues, 5.0),
+                    1e-6);
+        EXPECT_NEAR(etat.TempsMs / 1000.0 - etat.DebutSoliton,
+                    secondesContinues - continu.DebutSoliton, 1e-6);
+    }
+    EXPECT_LT(etat.TempsMs, sim::SeuilRecalageMs - sim::PeriodeRecalageMs + 500)
+        << "the rebase did happen";
+}
+
 TEST_F(HorlogeTest, NonFiniteClockReadingsAreIgnored) {
     sim::PasHorloge(etat, 12.0);
     for (double mauvais : {std::nan(""), std::numeric_limits<double>::infinity(),

@@ -8,6 +8,7 @@
 
 #include "commun/AideQt.h"
 #include "sim/Excitation.h"
+#include "sim/Horloge.h"
 #include "sim/Parametres.h"
 #include "ui/Controles.h"
 #include "ui/Disposition.h"
@@ -69,12 +70,21 @@ public:
         return DerangeHorloge();
     }
 
-    // Zero to three ticks of the running timer, as the event loop would give them.
+    // Zero to three ticks of the running timer, as the event loop would give them. Apart
+    // from the first tick after the clock misbehaved, a tick 10 ms later must move the
+    // simulation 10 ms on (give or take the rounding), whatever the clock did before.
     std::string Ticks() {
         int ticks = 0;
         for (int n = Entier(0, 3); n > 0 && banc_.fenetre->Timer1().isActive(); --n, ++ticks) {
-            banc_.horloge.secondes += Entier(0, 99) < 5 ? 0.0004 : 0.010;
+            const bool normal = Entier(0, 99) >= 5;
+            banc_.horloge.secondes += normal ? 0.010 : 0.0004;
+            const int64_t avant = banc_.Etat().TempsMs;
             banc_.fenetre->Timer1_Timer();
+            const int64_t pas =
+                (banc_.Etat().TempsMs - avant + sim::PeriodeRecalageMs) % sim::PeriodeRecalageMs;
+            if (normal && !horlogeDerangee_ && (pas < 9 || pas > 11))
+                erreurTick_ = "a 10 ms tick moved the clock by " + std::to_string(pas) + " ms; ";
+            horlogeDerangee_ = false;
             tickAvecVue_ = !Animation().isHidden();
             const auto& e = banc_.Etat();
             couverture.ticksAvecCapteur +=
@@ -109,6 +119,8 @@ public:
         if (!(e.TempsBalayage >= 0 && e.TempsBalayage < e.DureeBalayage))
             erreurs << "sweep position " << e.TempsBalayage << "; ";
         VerifieLibelles(erreurs);
+        erreurs << erreurTick_;
+        erreurTick_.clear();
         if (tickAvecVue_) {
             tickAvecVue_ = false;
             vueReference_.AfficheCordeSansCache();
@@ -242,8 +254,9 @@ private:
     }
 
     std::string DerangeHorloge() {
+        horlogeDerangee_ = true;
         double& s = banc_.horloge.secondes;
-        switch (Entier(0, 4)) {
+        switch (Entier(0, 5)) {
         case 0:
             s += Reel(3600, 10 * 3600);
             return "clock: hours later";
@@ -256,6 +269,11 @@ private:
         case 3:
             s += 25 * 86400 + Reel(0, 86400);
             return "clock: 25 days later";
+        case 4:
+            // Some ticks short of the end of the 32-bit clock, so that the next ones cross it.
+            s = std::max(s, banc_.Etat().OrigineTemps +
+                                (sim::SeuilRecalageMs - Entier(10, 300)) / 1000.0);
+            return "clock: 23 days into the lesson";
         default:
             s += Reel(0.05, 2);
             return "clock: a slow tick";
@@ -300,6 +318,8 @@ private:
     ui::SurfaceDessin reference_;
     view::VueCorde vueReference_;
     bool tickAvecVue_ = false;
+    bool horlogeDerangee_ = true; // the first tick jumps from 0 to the time of day
+    std::string erreurTick_;
 };
 
 TEST(Endurance, RandomClassroomSurvivesAndStaysConsistent) {
