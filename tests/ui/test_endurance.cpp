@@ -85,6 +85,7 @@ public:
             if (normal && !horlogeDerangee_ && (pas < 9 || pas > 11))
                 erreurTick_ = "a 10 ms tick moved the clock by " + std::to_string(pas) + " ms; ";
             horlogeDerangee_ = false;
+            tickRecent_ = true;
             tickAvecVue_ = !Animation().isHidden();
             const auto& e = banc_.Etat();
             couverture.ticksAvecCapteur +=
@@ -119,6 +120,9 @@ public:
         if (!(e.TempsBalayage >= 0 && e.TempsBalayage < e.DureeBalayage))
             erreurs << "sweep position " << e.TempsBalayage << "; ";
         VerifieLibelles(erreurs);
+        if (tickRecent_)
+            VerifieCapteurs(erreurs);
+        tickRecent_ = false;
         erreurs << erreurTick_;
         erreurTick_.clear();
         if (tickAvecVue_) {
@@ -280,6 +284,25 @@ private:
         }
     }
 
+    // Right after a tick, each active sensor's square sits on the string where its bar is,
+    // and its trace goes on from an ordinate on the screen.
+    void VerifieCapteurs(std::ostringstream& erreurs) const {
+        const sim::EtatSimulation& e = banc_.Etat();
+        for (int n : {1, 2}) {
+            const std::string suffixe = std::to_string(n);
+            const auto* barre = banc_.operator()<ui::Marqueur>(("Capteur" + suffixe).c_str());
+            if (barre->isHidden())
+                continue;
+            const auto* temoin =
+                banc_.operator()<ui::Marqueur>(("TemoinCapteur(" + suffixe + ")").c_str());
+            if (std::abs(temoin->Haut() - (e.OrdonneeCapteur[n] - 0.1)) > 1e-5 ||
+                std::abs(temoin->Gauche() - (barre->Gauche() + 0.105 - 0.16)) > 1e-5)
+                erreurs << "square " << n << " is not on the string under its bar; ";
+            if (!(e.DerniereValeurCapteur[n] >= 0.5 && e.DerniereValeurCapteur[n] <= 6.5))
+                erreurs << "trace " << n << " at ordinate " << e.DerniereValeurCapteur[n] << "; ";
+        }
+    }
+
     void VerifieLibelles(std::ostringstream& erreurs) const {
         const auto valeur = [&](const char* barre) {
             return banc_.operator()<QScrollBar>(barre)->value();
@@ -318,6 +341,7 @@ private:
     ui::SurfaceDessin reference_;
     view::VueCorde vueReference_;
     bool tickAvecVue_ = false;
+    bool tickRecent_ = false;
     bool horlogeDerangee_ = true; // the first tick jumps from 0 to the time of day
     std::string erreurTick_;
 };
