@@ -133,8 +133,8 @@ QWidget* Cree(const Controle& c, const Conteneur& parent, QButtonGroup*& groupe)
         auto* marqueur = new Marqueur(surface, Couleur(c.fond), c.drapeaux & Bordure);
         const Echelle& e = surface->echelle();
         marqueur->resize(Pixels(c.largeur), Pixels(c.hauteur));
-        marqueur->PlaceGauche(static_cast<float>(e.gauche + c.gauche / e.twipsParUniteX));
-        marqueur->PlaceHaut(static_cast<float>(e.haut + c.haut / e.twipsParUniteY));
+        marqueur->Place(static_cast<float>(e.gauche + c.gauche / e.twipsParUniteX),
+                        static_cast<float>(e.haut + c.haut / e.twipsParUniteY));
         return marqueur;
     }
     }

@@ -40,11 +40,6 @@ Panneau::Panneau(QWidget* parent, QColor fond, bool bordure, QPixmap image)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Panneau::CouleurFond(QColor fond) {
-    fond_ = fond;
-    update();
-}
-
 void Panneau::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), fond_);
@@ -107,11 +102,6 @@ Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
 
 void Marqueur::PlaceGauche(float gauche) {
     gauche_ = gauche;
-    surface_->PlaceEnfant(this, gauche_, haut_);
-}
-
-void Marqueur::PlaceHaut(float haut) {
-    haut_ = haut;
     surface_->PlaceEnfant(this, gauche_, haut_);
 }
 

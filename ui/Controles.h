@@ -19,7 +19,6 @@ class Panneau : public QWidget {
     Q_OBJECT
 public:
     Panneau(QWidget* parent, QColor fond, bool bordure, QPixmap image = {});
-    void CouleurFond(QColor fond);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -95,7 +94,6 @@ public:
     float Gauche() const { return gauche_; }
     float Haut() const { return haut_; }
     void PlaceGauche(float gauche);
-    void PlaceHaut(float haut);
     void Place(float gauche, float haut);
     void CouleurFond(QColor fond);
     QColor CouleurFond() const { return fond_; }
