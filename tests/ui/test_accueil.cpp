@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -67,6 +69,22 @@ TEST_P(AccueilTest, StartLeavesOnlyTheMainWindowLoadedFirst) {
     ASSERT_EQ(visibles.size(), 1);
     EXPECT_EQ(visibles.front(), principale.data());
     EXPECT_TRUE(principale->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+TEST_F(AccueilTest, ClosingTheMainWindowEndsTheProgram) {
+    QPointer<app::Accueil> accueil = Ouvre();
+    QTest::mouseClick(ui::Trouve<QWidget>(accueil, "Command1"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(principale.isNull());
+    QSignalSpy derniere(qApp, &QGuiApplication::lastWindowClosed);
+    // The program's own event loop ends when the main window closes: no prompt, nothing
+    // kept. If it did not, the safety timer would end it with another code.
+    QTimer::singleShot(0, principale.data(), &QWidget::close);
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(2); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(derniere.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(principale.isNull()) << "the window is gone with its timer";
 }
 
 INSTANTIATE_TEST_SUITE_P(BoutonEtBanniere, AccueilTest, ::testing::Values("Command1", "Image1"));
