@@ -81,9 +81,13 @@ class BoutonAccessible : public QAccessibleWidget {
 public:
     explicit BoutonAccessible(Etiquette* etiquette)
         : QAccessibleWidget(etiquette, QAccessible::Button) {}
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override {
+        if (!widget()->isEnabled())
+            return {};
+        return {pressAction()};
+    }
     void doAction(const QString& action) override {
-        if (action == pressAction())
+        if (action == pressAction() && widget()->isEnabled())
             emit static_cast<Etiquette*>(widget())->clique();
     }
 };

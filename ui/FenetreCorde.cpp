@@ -6,6 +6,7 @@
 #include "ui/Accessibilite.h"
 #include "ui/Construction.h"
 #include "ui/Controles.h"
+#include "ui/Couverture.h"
 #include "ui/Images.h"
 #include "ui/SurfaceDessin.h"
 #include "view/Regle.h"
@@ -64,6 +65,10 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
 
     Connecte();
+    MetSousCouverture(Trouve<QWidget>(this, "CacheOscillo"),
+                      {Trouve<QWidget>(this, "Picture6"), Trouve<QWidget>(this, "Picture15")});
+    // The string view covers its invitation.
+    MetSousCouverture(animation_, {Trouve<QWidget>(this, "AnimationCache")});
     RendAccessible(this);
     Charge();
 }

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 namespace aide {
 
@@ -84,6 +85,21 @@ inline bool Contient(ui::SurfaceDessin& surface, double x, double y, QColor coul
                 image.pixelColor(cx + dx, cy + dy) == couleur)
                 return true;
     return false;
+}
+
+// First and last device rows holding a colour in the column at user abscissa x, or
+// (-1, -1): where a place is determined to the pixel, a check of it allows no slack.
+inline std::pair<int, int> Rangees(ui::SurfaceDessin& surface, double x, QColor couleur) {
+    const QImage image = surface.Image();
+    const int colonne = static_cast<int>(surface.echelle().PixelX(x) * image.devicePixelRatio());
+    std::pair<int, int> rangees{-1, -1};
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(colonne, y) == couleur) {
+            if (rangees.first < 0)
+                rangees.first = y;
+            rangees.second = y;
+        }
+    return rangees;
 }
 
 } // namespace aide

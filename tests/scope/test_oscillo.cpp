@@ -1,7 +1,9 @@
 #include "commun/AideQt.h"
 #include "scope/EcranOscillo.h"
+#include "ui/Controles.h"
 
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -66,18 +68,74 @@ TEST_F(OscilloTest, AtPointOneSecondPerDivisionTheScreenClearsOncePerSecond) {
     Choisit("Sens(5)");
     EXPECT_EQ(banc.Etat().BaseDeTemps, 100);
     EXPECT_EQ(banc.Etat().DureeBalayage, 1);
-    banc.Clique("ActiveCapteur1");
     banc.horloge.secondes = 36000.005;
     banc.Tick(0);
-    for (int tick = 0; tick < 300; ++tick) {
-        Marque();
-        const int32_t avant = banc.Etat().TempsMs;
-        banc.Tick();
-        const bool nouvelleSeconde = avant / 1000 != banc.Etat().TempsMs / 1000;
-        EXPECT_EQ(Efface(), nouvelleSeconde) << banc.Etat().TempsMs;
-        effacements += Efface();
+    // Sensor 1 alone, then sensor 2 alone: whichever is traced performs the wrap.
+    for (const char* active : {"ActiveCapteur1", "ActiveCapteur2"}) {
+        banc.Clique("DesactiveCapteur1");
+        banc.Clique(active);
+        effacements = 0;
+        for (int tick = 0; tick < 300; ++tick) {
+            Marque();
+            const int32_t avant = banc.Etat().TempsMs;
+            banc.Tick();
+            const bool nouvelleSeconde = avant / 1000 != banc.Etat().TempsMs / 1000;
+            EXPECT_EQ(Efface(), nouvelleSeconde) << active << " " << banc.Etat().TempsMs;
+            effacements += Efface();
+        }
+        EXPECT_EQ(effacements, 3) << active;
     }
-    EXPECT_EQ(effacements, 3);
+}
+
+TEST_F(OscilloTest, MoreThanASweepBetweenTwoTicksCrossesTheScreenWithoutClearing) {
+    banc.Clique("Label21");
+    Choisit("Sens(5)"); // a 1 s sweep
+    banc.Clique("ActiveCapteur1");
+    banc.horloge.secondes = 36000.2;
+    banc.Tick(0);
+    Marque();
+    banc.Tick(1.5); // from 0.2 s into a sweep to 0.7 s into the next one
+    EXPECT_FALSE(Efface());
+    for (double x : {2.5, 4.5, 6.5})
+        EXPECT_NE(aide::Rangees(oscillo, x, Bleu).first, -1) << x;
+}
+
+TEST_F(OscilloTest, ATraceJumpsAfterADragAndStaysAfterDeactivation) {
+    banc.Clique("Label21");
+    banc.operator()<QScrollBar>("Amplitude")->setValue(30);
+    banc.Clique("ActiveCapteur1");
+    banc.horloge.secondes = 36000.1;
+    banc.Tick(0);
+    banc.Clique("Command1");
+    Choisit("Sens(1)"); // a clear, at the same sweep position: only the next segment shows
+    Choisit("Sens(0)");
+    Choisit("Sens(1)");
+    // Half a wavelength (5 cm at 1 Hz and 5 cm/s) further on, the point moves the other way.
+    const double avant = banc.Etat().DerniereValeurCapteur[1];
+    auto* barre = banc.operator()<ui::Marqueur>("Capteur1");
+    emit banc.Surface("Animation").survolGlisser(barre, barre->Gauche() + 2.5f, 0);
+    banc.Clique("Command3");
+    const double apres = banc.Etat().DerniereValeurCapteur[1];
+    ASSERT_GT(std::abs(apres - avant), 1.0);
+    // One segment from the old ordinate to the new one, its rows sampled from end to end
+    // (47 px per unit down the screen).
+    const QImage image = oscillo.Image();
+    int haut = image.height(), bas = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == Bleu) {
+                haut = std::min(haut, y);
+                bas = std::max(bas, y);
+            }
+    EXPECT_EQ(haut, static_cast<int>(std::floor(47 * std::min(avant, apres))));
+    EXPECT_EQ(bas, static_cast<int>(std::floor(47 * std::max(avant, apres))));
+
+    banc.Clique("Command2");
+    banc.Clique("DesactiveCapteur1");
+    const QImage trace = oscillo.Image();
+    for (int tick = 0; tick < 50; ++tick)
+        banc.Tick();
+    EXPECT_EQ(oscillo.Image(), trace) << "the trace stays, and nothing more is drawn";
 }
 
 TEST_F(OscilloTest, TimeBaseChangeClearsAndContinuesAtTheNewSweepPosition) {
@@ -92,8 +150,9 @@ TEST_F(OscilloTest, TimeBaseChangeClearsAndContinuesAtTheNewSweepPosition) {
     banc.Tick(0.5);
     // 36007 s is 7 s into a 20 s sweep: the trace goes on from x = 3.5 to 3.75, not from
     // the left edge.
-    EXPECT_TRUE(aide::Contient(oscillo, 3.74, 3.5 - banc.Etat().Elongation[40], Bleu, 2));
-    EXPECT_FALSE(aide::Contient(oscillo, 0.1, 3.5 - banc.Etat().Elongation[40], Bleu, 2));
+    EXPECT_TRUE(aide::Contient(oscillo, 3.74, 3.5 - banc.Etat().Elongation[40], Bleu, 1));
+    EXPECT_EQ(aide::Rangees(oscillo, 3.45, Bleu).first, -1);
+    EXPECT_EQ(aide::Rangees(oscillo, 0.1, Bleu).first, -1);
 }
 
 TEST_F(OscilloTest, TimeBaseChangeKeepsTheSweepPositionWithinTheNewSweep) {

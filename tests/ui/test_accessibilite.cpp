@@ -98,30 +98,61 @@ TEST_F(ClavierTest, AFocusedScrollBarKeepsItsKeysButNotSpace) {
     EXPECT_FALSE(banc.fenetre->Timer1().isActive()) << "Space is not a scroll bar key";
 }
 
-TEST_F(ClavierTest, TabReachesEveryPanelInOrderAndSpaceClicks) {
-    banc.fenetre->setFocus();
-    std::vector<QString> parcours;
-    for (int i = 0; i < 30; ++i) {
-        Touche(Qt::Key_Tab);
-        parcours.push_back(QApplication::focusWidget()->objectName());
-    }
-    const auto position = [&](const char* nom) {
-        return std::find(parcours.begin(), parcours.end(), nom) - parcours.begin();
+TEST_F(ClavierTest, TabReachesEveryPanelInOrderButNothingUnderACover) {
+    // Two whole rounds of the Tab chain, from the window.
+    const auto parcours = [this] {
+        banc.fenetre->setFocus();
+        std::vector<QString> noms;
+        for (int i = 0; i < 60; ++i) {
+            Touche(Qt::Key_Tab);
+            noms.push_back(QApplication::focusWidget()->objectName());
+        }
+        return noms;
     };
-    EXPECT_LT(position("Command1"), position("Label17"));
-    EXPECT_LT(position("Label17"), position("freq"));
-    EXPECT_LT(position("freq"), position("CeleriteOnde"));
-    EXPECT_LT(position("CeleriteOnde"), position("Label21"));
-    EXPECT_LT(position("Label21"), static_cast<long>(parcours.size()));
+    const auto position = [](const std::vector<QString>& noms, const char* nom) {
+        return std::find(noms.begin(), noms.end(), nom) - noms.begin();
+    };
+    const auto atteint = [&](const std::vector<QString>& noms, const char* nom) {
+        return position(noms, nom) < static_cast<long>(noms.size());
+    };
+    auto couvert = parcours();
+    EXPECT_LT(position(couvert, "Command1"), position(couvert, "Label17"));
+    EXPECT_LT(position(couvert, "Label17"), position(couvert, "freq"));
+    EXPECT_LT(position(couvert, "freq"), position(couvert, "CeleriteOnde"));
+    EXPECT_LT(position(couvert, "CeleriteOnde"), position(couvert, "Label21"));
+    EXPECT_TRUE(atteint(couvert, "Label21"));
+    // The oscilloscope's cover hides its sensors' boxes and time base; the string view
+    // hides its own invitation.
+    for (const char* dessous : {"ActiveCapteur1", "ActiveCapteur2", "DesactiveCapteur1", "Sens(5)",
+                                "Sens(1)", "Sens(4)", "Label4"})
+        EXPECT_FALSE(atteint(couvert, dessous)) << dessous;
+    QAccessibleInterface* boite = QAccessible::queryAccessibleInterface(banc("ActiveCapteur1"));
+    EXPECT_TRUE(boite->state().invisible);
+    EXPECT_TRUE(boite->actionInterface()->actionNames().isEmpty());
 
-    // Space on the focused invitation reveals the oscilloscope; then a sensor's box.
+    // Space on the focused invitation reveals the oscilloscope: what was under it comes
+    // back in its order. Then closing the string view brings its invitation into the chain.
     banc("Label21")->setFocus(Qt::TabFocusReason);
     Touche(Qt::Key_Space);
     EXPECT_TRUE(banc("CacheOscillo")->isHidden());
     EXPECT_TRUE(banc.fenetre->Timer1().isActive()) << "Space went to the control, not to pause";
+    banc("Image2")->setFocus(Qt::TabFocusReason);
+    Touche(Qt::Key_Space);
+    const auto revele = parcours();
+    EXPECT_LT(position(revele, "Image2"), position(revele, "Label4"));
+    EXPECT_LT(position(revele, "Image3"), position(revele, "ActiveCapteur1"));
+    EXPECT_LT(position(revele, "ActiveCapteur1"), position(revele, "Sens(5)"));
+    EXPECT_LT(position(revele, "Sens(5)"), static_cast<long>(revele.size()));
     banc("ActiveCapteur1")->setFocus(Qt::TabFocusReason);
     Touche(Qt::Key_Space);
     EXPECT_FALSE(banc("Capteur1")->isHidden());
+
+    // Covered again: the focus cannot stay on a hidden box, and the keyboard cannot bring
+    // it back; the sensors were switched off by the cover.
+    banc("Image3")->setFocus(Qt::TabFocusReason);
+    Touche(Qt::Key_Space);
+    EXPECT_FALSE(atteint(parcours(), "DesactiveCapteur1"));
+    EXPECT_TRUE(banc("Capteur1")->isHidden());
 }
 
 TEST_F(ClavierTest, OnlyTheKeyboardShowsTheFocusFrame) {

@@ -36,27 +36,32 @@ TEST_F(VueTest, GridLinesEveryHalfCentimetre) {
         EXPECT_TRUE(aide::Contient(animation, c.x, c.y, c.couleur, 0)) << c.x << "," << c.y;
 }
 
+using Rangs = std::pair<int, int>;
+
 TEST_F(VueTest, StringAtRestIsAStraightGreyLine) {
     etat.Elongation.fill(0);
     etat.ElongationPrecedente.fill(0);
     banc.fenetre->Vue().AfficheCorde();
+    // 3.5 cm is 165.35 px down: two pixels centred there are rows 164 and 165.
     for (double x : {0.5, 2.25, 7.1, 14.9})
-        EXPECT_TRUE(aide::Contient(animation, x, 3.5, Corde)) << x;
-    EXPECT_FALSE(aide::Contient(animation, 7.1, 3.2, Corde, 2));
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 3.5, Bloc));
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 3.4, Qt::black));
+        EXPECT_EQ(aide::Rangees(animation, x, Corde), Rangs(164, 165)) << x;
+    // The block spans 3.4 to 3.6 cm: rows 161 to 170, outlined in black.
+    EXPECT_EQ(aide::Rangees(animation, -0.5, Qt::black), Rangs(161, 170));
+    EXPECT_EQ(aide::Rangees(animation, -0.5, Bloc), Rangs(162, 169));
 }
 
-TEST_F(VueTest, VibratorAtThreeCentimetresSpansPointFourToPointSix) {
+TEST_F(VueTest, VibratorMovesAndErasesWhereItWas) {
     etat.Elongation.fill(0);
     etat.Elongation[0] = 3;
     etat.ElongationPrecedente.fill(0);
+    etat.ElongationPrecedente[0] = -2;
     banc.fenetre->Vue().AfficheCorde();
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.5, Bloc, 0));
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.4, Qt::black));
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.6, Qt::black));
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 0.3, Qt::white, 0));
-    EXPECT_TRUE(aide::Contient(animation, -0.5, 3.5, Qt::white, 0));
+    // At 3 cm the block spans 0.4 to 0.6: rows 19 to 28.
+    EXPECT_EQ(aide::Rangees(animation, -0.5, Qt::black), Rangs(19, 28));
+    EXPECT_EQ(aide::Rangees(animation, -0.5, Bloc), Rangs(20, 27));
+    // Where it was (5.4 to 5.6 cm, rows 255 to 265) a white box takes out the grid line
+    // at x = 0, and nowhere else.
+    EXPECT_EQ(aide::Rangees(animation, 0, Qt::white), Rangs(255, 265));
     // The first segment runs from the top of the block at x = 0 down to the rest line.
     EXPECT_TRUE(aide::Contient(animation, 1 / 24.0, 2.0, Corde, 2));
 }
