@@ -3,6 +3,7 @@
 #include "ui/Construction.h"
 #include "ui/Controles.h"
 #include "ui/FenetreCorde.h"
+#include "ui/Zoom.h"
 
 #include <QToolButton>
 
@@ -29,7 +30,8 @@ void Accueil::Demarre() {
     demarre_ = true;
     QWidget* principale = fabrique_(); // loads: its whole load sequence runs here
     principale->setAttribute(Qt::WA_DeleteOnClose);
-    ui::CentreSurEcran(principale);
+    if (ui::ZoomFenetre* zoom = ui::ZoomDe(principale))
+        zoom->PlaceSurEcran();
     principale->show();
     close();
 }

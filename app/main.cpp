@@ -1,6 +1,7 @@
 #include "app/Accueil.h"
 #include "ui/FenetreCorde.h"
 #include "ui/Images.h"
+#include "ui/Zoom.h"
 
 #include <QApplication>
 
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(ui::Logo(32)));
 
     auto* accueil = new app::Accueil([] { return new ui::FenetreCorde(sim::HorlogeSysteme()); });
-    ui::CentreSurEcran(accueil);
+    ui::ZoomDe(accueil)->PlaceSurEcran();
     accueil->show();
     return QApplication::exec();
 }

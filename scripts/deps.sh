@@ -2,7 +2,7 @@
 # and only those, so a second run touches nothing.
 paquets=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
          fonts-crosextra-carlito fonts-dejavu-core locales xvfb xauth imagemagick
-         desktop-file-utils appstream dpkg-dev file)
+         desktop-file-utils appstream dpkg-dev file openbox)
 
 installe_dependances() {
     local manquants=()

@@ -4,6 +4,7 @@
 #include "ui/Controles.h"
 #include "ui/Images.h"
 #include "ui/SurfaceDessin.h"
+#include "ui/Zoom.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -17,11 +18,6 @@
 
 namespace ui {
 namespace {
-
-struct Conteneur {
-    QWidget* widget;
-    int bord; // pixels between the outer edge and the children's origin
-};
 
 QString Nom(std::string_view texte) {
     return QString::fromUtf8(texte.data(), texte.size());
@@ -66,16 +62,12 @@ QWidget* CreeEtiquette(const Controle& c, QWidget* parent) {
 
 QWidget* CreeImage(const Controle& c, QWidget* parent) {
     auto* image = new Etiquette(parent, c.curseur == Curseur::Main);
-    image->setPixmap(Pixmap(c.dessin));
     image->setScaledContents(true);
     return image;
 }
 
 QWidget* CreeBouton(const Controle& c, QWidget* parent) {
     auto* bouton = new QToolButton(parent);
-    const QPixmap image = Pixmap(c.dessin);
-    bouton->setIcon(QIcon(image));
-    bouton->setIconSize(image.size());
     bouton->setText(Nom(c.legende));
     bouton->setToolButtonStyle(c.legende.empty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextUnderIcon);
@@ -110,29 +102,28 @@ QWidget* CreeOption(const Controle& c, QWidget* parent, QButtonGroup*& groupe) {
     return option;
 }
 
-QWidget* Cree(const Controle& c, const Conteneur& parent, QButtonGroup*& groupe) {
+QWidget* Cree(const Controle& c, QWidget* parent, QButtonGroup*& groupe) {
     switch (c.genre) {
     case Genre::Panneau:
-        return new Panneau(parent.widget, Couleur(c.fond), c.drapeaux & Bordure, Pixmap(c.dessin));
+        return new Panneau(parent, Couleur(c.fond), c.drapeaux & Bordure);
     case Genre::Surface:
-        return new SurfaceDessin(parent.widget, EchelleDe(c.nom), Couleur(c.fond));
+        return new SurfaceDessin(parent, EchelleDe(c.nom), Couleur(c.fond));
     case Genre::Etiquette:
-        return CreeEtiquette(c, parent.widget);
+        return CreeEtiquette(c, parent);
     case Genre::Image:
-        return CreeImage(c, parent.widget);
+        return CreeImage(c, parent);
     case Genre::BoutonGraphique:
-        return CreeBouton(c, parent.widget);
+        return CreeBouton(c, parent);
     case Genre::Barre:
-        return CreeBarre(c, parent.widget);
+        return CreeBarre(c, parent);
     case Genre::Option:
-        return CreeOption(c, parent.widget, groupe);
+        return CreeOption(c, parent, groupe);
     case Genre::Marqueur: {
-        auto* surface = qobject_cast<SurfaceDessin*>(parent.widget);
+        auto* surface = qobject_cast<SurfaceDessin*>(parent);
         if (surface == nullptr)
             throw std::logic_error("a marker lives in a drawing surface");
         auto* marqueur = new Marqueur(surface, Couleur(c.fond), c.drapeaux & Bordure);
         const Echelle& e = surface->echelle();
-        marqueur->resize(Pixels(c.largeur), Pixels(c.hauteur));
         marqueur->Place(static_cast<float>(e.gauche + c.gauche / e.twipsParUniteX),
                         static_cast<float>(e.haut + c.haut / e.twipsParUniteY));
         return marqueur;
@@ -141,9 +132,43 @@ QWidget* Cree(const Controle& c, const Conteneur& parent, QButtonGroup*& groupe)
     throw std::logic_error("unknown kind of control");
 }
 
+// What depends on the zoom: place and size, font, picture, cursor, a surface's scale.
+void Dimensionne(QWidget* w, const Controle& c, QPoint origine, double zoom,
+                 const QCursor& curseur) {
+    w->setFont(PoliceQt(c.police, zoom));
+    w->setCursor(curseur);
+    const QSize taille(Pixels(c.largeur, zoom), Pixels(c.hauteur, zoom));
+    switch (c.genre) {
+    case Genre::Marqueur: {
+        auto* marqueur = static_cast<Marqueur*>(w);
+        marqueur->resize(taille);
+        marqueur->Place(marqueur->Gauche(), marqueur->Haut());
+        return;
+    }
+    case Genre::Panneau:
+        static_cast<Panneau*>(w)->Image(Pixmap(c.dessin, zoom));
+        break;
+    case Genre::Image:
+        static_cast<QLabel*>(w)->setPixmap(Pixmap(c.dessin, zoom));
+        break;
+    case Genre::BoutonGraphique: {
+        auto* bouton = static_cast<QToolButton*>(w);
+        const QPixmap image = Pixmap(c.dessin, zoom);
+        bouton->setIcon(QIcon(image));
+        bouton->setIconSize(image.size());
+        break;
+    }
+    default:
+        break;
+    }
+    w->setGeometry(QRect(origine + QPoint(Pixels(c.gauche, zoom), Pixels(c.haut, zoom)), taille));
+    if (c.genre == Genre::Surface)
+        static_cast<SurfaceDessin*>(w)->Zoom(zoom);
+}
+
 } // namespace
 
-QFont PoliceQt(const Police& police) {
+QFont PoliceQt(const Police& police, double zoom) {
     static const bool substitue = [] {
         if (!QFontDatabase::hasFamily(QStringLiteral("Calibri")))
             QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
@@ -152,11 +177,25 @@ QFont PoliceQt(const Police& police) {
     (void)substitue;
     QFont font(QStringLiteral("Calibri"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(police.points * 120 / 72)));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(police.points * 120 / 72 * zoom))));
     font.setBold(police.gras);
     font.setItalic(police.italique);
     font.setUnderline(police.souligne);
     return font;
+}
+
+void AppliqueZoom(QWidget* fenetre, const Fenetre& disposition, double zoom, QPoint origine) {
+    fenetre->setFont(PoliceQt({}, zoom));
+    const QCursor curseurs[] = {CurseurDe(Curseur::Fleche, zoom), CurseurDe(Curseur::Main, zoom),
+                                CurseurDe(Curseur::Pince, zoom)};
+    // Where each container's children start: inside its border, if it has one.
+    std::unordered_map<std::string_view, QPoint> origines{{"", origine}};
+    for (const Controle& c : disposition.controles) {
+        QWidget* w = Trouve<QWidget>(fenetre, std::string(c.nom).c_str());
+        Dimensionne(w, c, origines.at(c.parent), zoom, curseurs[static_cast<int>(c.curseur)]);
+        const int bord = c.drapeaux & Bordure ? 1 : 0;
+        origines.emplace(c.nom, QPoint(bord, bord));
+    }
 }
 
 void ConstruitFenetre(QWidget* fenetre, const Fenetre& disposition) {
@@ -164,29 +203,24 @@ void ConstruitFenetre(QWidget* fenetre, const Fenetre& disposition) {
     fenetre->setObjectName(Nom(disposition.nom));
     fenetre->setWindowTitle(Nom(disposition.legende));
     fenetre->resize(Pixels(disposition.largeur), Pixels(disposition.hauteur));
-    fenetre->setFont(PoliceQt({}));
     QPalette palette = fenetre->palette();
     palette.setColor(QPalette::Window, Couleur(disposition.fond));
     fenetre->setPalette(palette);
     fenetre->setAutoFillBackground(true);
 
-    std::unordered_map<std::string_view, Conteneur> conteneurs{{"", {fenetre, 0}}};
+    std::unordered_map<std::string_view, QWidget*> conteneurs{{"", fenetre}};
     std::unordered_map<std::string_view, QButtonGroup*> groupes;
     for (const Controle& c : disposition.controles) {
-        const Conteneur& parent = conteneurs.at(c.parent);
-        QWidget* w = Cree(c, parent, groupes[c.parent]);
+        QWidget* w = Cree(c, conteneurs.at(c.parent), groupes[c.parent]);
         w->setObjectName(Nom(c.nom));
-        w->setFont(PoliceQt(c.police));
-        w->setCursor(CurseurDe(c.curseur));
-        if (c.genre != Genre::Marqueur)
-            w->setGeometry(parent.bord + Pixels(c.gauche), parent.bord + Pixels(c.haut),
-                           Pixels(c.largeur), Pixels(c.hauteur));
         w->setVisible(!(c.drapeaux & Cache));
-        conteneurs.emplace(c.nom, Conteneur{w, c.drapeaux & Bordure ? 1 : 0});
+        conteneurs.emplace(c.nom, w);
     }
+    AppliqueZoom(fenetre, disposition, 1, {});
+    new ZoomFenetre(fenetre, disposition);
     // Listed front to back: lowering each in turn leaves the first on top.
     for (const Controle& c : disposition.controles)
-        conteneurs.at(c.nom).widget->lower();
+        conteneurs.at(c.nom)->lower();
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "ui/Disposition.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -10,11 +11,17 @@
 
 namespace ui {
 
-// Calibri at the layout's 120 dpi (a point is 120/72 pixels), Carlito where it is missing.
-QFont PoliceQt(const Police& police);
+// Calibri at the layout's 120 dpi (a point is 120/72 pixels) times the zoom, Carlito where
+// it is missing.
+QFont PoliceQt(const Police& police, double zoom = 1);
 
-// Creates every control of the layout inside the window, named after the layout.
+// Creates every control of the layout inside the window, named after the layout, at
+// zoom 1.
 void ConstruitFenetre(QWidget* fenetre, const Fenetre& disposition);
+
+// Places, sizes and draws every control again at a zoom, the layout's top-left corner at
+// origine in the window. The window's own size is left to the caller.
+void AppliqueZoom(QWidget* fenetre, const Fenetre& disposition, double zoom, QPoint origine);
 
 template <typename T> T* Trouve(const QWidget* fenetre, const char* nom) {
     auto* controle = fenetre->findChild<T*>(QString::fromUtf8(nom));

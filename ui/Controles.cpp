@@ -35,9 +35,14 @@ QColor Couleur(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
-Panneau::Panneau(QWidget* parent, QColor fond, bool bordure, QPixmap image)
-    : QWidget(parent), fond_(fond), bordure_(bordure), image_(std::move(image)) {
+Panneau::Panneau(QWidget* parent, QColor fond, bool bordure)
+    : QWidget(parent), fond_(fond), bordure_(bordure) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Panneau::Image(QPixmap image) {
+    image_ = std::move(image);
+    update();
 }
 
 void Panneau::paintEvent(QPaintEvent*) {

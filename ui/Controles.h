@@ -18,7 +18,8 @@ QColor Couleur(Rgb rgb);
 class Panneau : public QWidget {
     Q_OBJECT
 public:
-    Panneau(QWidget* parent, QColor fond, bool bordure, QPixmap image = {});
+    Panneau(QWidget* parent, QColor fond, bool bordure);
+    void Image(QPixmap image);
 
 protected:
     void paintEvent(QPaintEvent*) override;

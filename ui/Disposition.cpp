@@ -1,6 +1,7 @@
 #include "ui/Disposition.h"
 
 #include <array>
+#include <cmath>
 
 namespace ui {
 namespace {
@@ -201,6 +202,12 @@ constexpr std::array Echelles = std::to_array<EchelleSurface>({
 
 const Fenetre DispositionCorde{"Corde", "vibraLIGNE", 15360, 8640, {192, 192, 192}, ControlesCorde};
 const Fenetre DispositionAccueil{"Accueil", "Form1", 8796, 6168, Marine, ControlesAccueil};
+
+int Pixels(int twips, double zoom) {
+    if (zoom == 1)
+        return Pixels(twips);
+    return static_cast<int>(std::floor(twips * zoom / TwipsParPixel + 0.5));
+}
 
 std::span<const BarreParametre> BarresParametres() {
     return Barres;

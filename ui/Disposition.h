@@ -18,6 +18,8 @@ inline constexpr int TwipsParPixel = 12;
 constexpr int Pixels(int twips) {
     return (twips + TwipsParPixel / 2) / TwipsParPixel;
 }
+// At a window's zoom: the same pixels at zoom 1, halves rounded up as there.
+int Pixels(int twips, double zoom);
 
 inline constexpr Rgb FondFenetre{255, 255, 255}; // the system's window background
 inline constexpr Rgb TexteFenetre{0, 0, 0};      // the system's window text

@@ -9,6 +9,7 @@
 #include "ui/Couverture.h"
 #include "ui/Images.h"
 #include "ui/SurfaceDessin.h"
+#include "ui/Zoom.h"
 #include "view/Regle.h"
 
 #include <QAbstractButton>
@@ -25,15 +26,6 @@ namespace {
 constexpr int PeriodeTimer1Ms = 10;
 
 } // namespace
-
-void CentreSurEcran(QWidget* fenetre) {
-    const QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
-    if (ecran == nullptr)
-        return;
-    QRect cadre = fenetre->frameGeometry();
-    cadre.moveCenter(ecran->availableGeometry().center());
-    fenetre->move(cadre.topLeft());
-}
 
 FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     : QWidget(parent), horloge_(std::move(horloge)), timer1_(this) {
@@ -80,6 +72,16 @@ void FenetreCorde::keyPressEvent(QKeyEvent* evenement) {
         break;
     case Qt::Key_P:
         PasAPas();
+        break;
+    case Qt::Key_F11:
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        break;
+    case Qt::Key_Escape:
+        if (!isFullScreen()) {
+            QWidget::keyPressEvent(evenement);
+            return;
+        }
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
         break;
     default:
         QWidget::keyPressEvent(evenement);
@@ -179,9 +181,18 @@ void FenetreCorde::Connecte() {
     }
     // The ruler is drawn once; on a screen of another ratio it is simply drawn again there.
     auto* regle = Trouve<SurfaceDessin>(this, "Regle");
-    connect(regle, &SurfaceDessin::ratioModifie, this, [regle] {
+    connect(regle, &SurfaceDessin::resolutionModifiee, this, [regle] {
         regle->Efface();
         view::GradueRegle(*regle);
+    });
+    // At a new zoom the string view and the sensors' squares are drawn again at once, even
+    // while paused; the ruler follows its surface's own signal.
+    connect(ZoomDe(this), &ZoomFenetre::zoomModifie, this, [this] {
+        if (!animation_->isHidden())
+            vue_->AfficheCorde();
+        for (int16_t n : {int16_t{1}, int16_t{2}})
+            if (capteurs_->EstActif(n))
+                AfficheCapteur(n);
     });
     connect(animation_, &SurfaceDessin::survolGlisser, this,
             [this](QWidget* controle, float x, float y) {

@@ -37,7 +37,8 @@ public:
     scope::Traces& Traces() { return *traces_; }
 
 protected:
-    // Space plays or pauses, P steps; a focused control that uses the key keeps it.
+    // Space plays or pauses, P steps; a focused control that uses the key keeps it. F11
+    // goes to full screen and back; Escape leaves it.
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
@@ -67,8 +68,5 @@ private:
     std::unique_ptr<scope::EcranOscillo> ecran_;
     std::unique_ptr<scope::Traces> traces_;
 };
-
-// Centres a top-level window on its screen.
-void CentreSurEcran(QWidget* fenetre);
 
 } // namespace ui

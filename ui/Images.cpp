@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -17,12 +18,20 @@ constexpr QColor MarineIcone(16, 22, 55);
 constexpr QColor GrisFonce(90, 90, 90);
 constexpr QColor FondClair(224, 224, 224);
 
-QPixmap Toile(int largeur, int hauteur, QColor fond,
+int AuZoom(double pixels, double zoom) {
+    return std::max(1, static_cast<int>(std::lround(pixels * zoom)));
+}
+
+// Drawn in the picture's own pixels; at another zoom the painter scales the drawing, not
+// the bitmap, so every curve is rasterised afresh at the size it is shown.
+QPixmap Toile(int largeur, int hauteur, QColor fond, double zoom,
               const std::function<void(QPainter&)>& dessine) {
-    QPixmap pixmap(largeur, hauteur);
+    QPixmap pixmap(AuZoom(largeur, zoom), AuZoom(hauteur, zoom));
     pixmap.fill(fond);
     QPainter peintre(&pixmap);
     peintre.setRenderHint(QPainter::Antialiasing);
+    if (zoom != 1)
+        peintre.scale(double(pixmap.width()) / largeur, double(pixmap.height()) / hauteur);
     dessine(peintre);
     return pixmap;
 }
@@ -36,8 +45,8 @@ QPainterPath Courbe(double x0, double x1, const std::function<double(double)>& f
     return chemin;
 }
 
-QPixmap IconeSinus(QColor trait, QColor fond) {
-    return Toile(71, 29, fond, [&](QPainter& p) {
+QPixmap IconeSinus(QColor trait, QColor fond, double z) {
+    return Toile(71, 29, fond, z, [&](QPainter& p) {
         p.setPen(QPen(trait, 2));
         // Three humps: one and a half periods across the icon.
         p.drawPath(Courbe(4, 67, [](double x) {
@@ -46,8 +55,8 @@ QPixmap IconeSinus(QColor trait, QColor fond) {
     });
 }
 
-QPixmap Bosse(int largeur, int hauteur, double demiLargeur, QColor trait, QColor fond) {
-    return Toile(largeur, hauteur, fond, [&](QPainter& p) {
+QPixmap Bosse(int largeur, int hauteur, double demiLargeur, QColor trait, QColor fond, double z) {
+    return Toile(largeur, hauteur, fond, z, [&](QPainter& p) {
         p.setPen(QPen(trait, 2));
         const double centre = largeur / 2.0;
         const double base = hauteur - 6.0;
@@ -57,8 +66,8 @@ QPixmap Bosse(int largeur, int hauteur, double demiLargeur, QColor trait, QColor
     });
 }
 
-QPixmap CaseCapteur(QColor couleur, bool cochee) {
-    return Toile(16, 16, couleur, [&](QPainter& p) {
+QPixmap CaseCapteur(QColor couleur, bool cochee, double z) {
+    return Toile(16, 16, couleur, z, [&](QPainter& p) {
         if (!cochee)
             return;
         p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -66,8 +75,8 @@ QPixmap CaseCapteur(QColor couleur, bool cochee) {
     });
 }
 
-QPixmap BoutonLecture(bool avecBarre) {
-    return Toile(25, 25, MarineBouton, [&](QPainter& p) {
+QPixmap BoutonLecture(bool avecBarre, double z) {
+    return Toile(25, 25, MarineBouton, z, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         const double gauche = avecBarre ? 10 : 8;
@@ -77,8 +86,8 @@ QPixmap BoutonLecture(bool avecBarre) {
     });
 }
 
-QPixmap BoutonPause() {
-    return Toile(25, 25, MarineBouton, [](QPainter& p) {
+QPixmap BoutonPause(double z) {
+    return Toile(25, 25, MarineBouton, z, [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawRect(QRectF(7, 6, 4, 13));
@@ -86,16 +95,16 @@ QPixmap BoutonPause() {
     });
 }
 
-QPixmap CroixRouge() {
-    return Toile(48, 48, QColor(0, 0, 64), [](QPainter& p) {
+QPixmap CroixRouge(double z) {
+    return Toile(48, 48, QColor(0, 0, 64), z, [](QPainter& p) {
         p.setPen(QPen(QColor(220, 30, 30), 7, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(12, 12), QPointF(36, 36));
         p.drawLine(QPointF(36, 12), QPointF(12, 36));
     });
 }
 
-QPixmap TriangleDemarrer() {
-    return Toile(20, 20, Qt::white, [](QPainter& p) {
+QPixmap TriangleDemarrer(double z) {
+    return Toile(20, 20, Qt::white, z, [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(110, 80, 220));
         p.drawPolygon(QPolygonF({{5, 3}, {17, 10}, {5, 17}}));
@@ -117,8 +126,8 @@ void DessineLogo(QPainter& p, double cote) {
     p.drawEllipse(QPointF(cote * 0.3, cote * 0.25), rayon, rayon);
 }
 
-QPixmap Banniere() {
-    return Toile(733, 171, QColor(232, 236, 244), [](QPainter& p) {
+QPixmap Banniere(double z) {
+    return Toile(733, 171, QColor(232, 236, 244), z, [](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QColor(205, 212, 228));
         for (int x = 0; x < 733; x += 20)
@@ -140,11 +149,13 @@ QPixmap Banniere() {
 }
 
 // A simple hand: palm, thumb, and either one raised index or two fingers pinching.
-QPixmap MainCurseur(bool pince) {
-    QPixmap pixmap(32, 32);
+QPixmap MainCurseur(bool pince, double z) {
+    QPixmap pixmap(AuZoom(32, z), AuZoom(32, z));
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    if (z != 1)
+        p.scale(pixmap.width() / 32.0, pixmap.height() / 32.0);
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
     QPainterPath main;
@@ -174,56 +185,57 @@ QPixmap Logo(int cote) {
     return pixmap;
 }
 
-QPixmap Pixmap(Dessin dessin) {
+QPixmap Pixmap(Dessin dessin, double z) {
     switch (dessin) {
     case Dessin::Aucun:
         return {};
     case Dessin::Logo:
-        return Toile(71, 69, Qt::white, [](QPainter& p) { DessineLogo(p, 69); });
+        return Toile(71, 69, Qt::white, z, [](QPainter& p) { DessineLogo(p, 69); });
     case Dessin::Banniere:
-        return Banniere();
+        return Banniere(z);
     case Dessin::Pause:
-        return BoutonPause();
+        return BoutonPause(z);
     case Dessin::Lecture:
-        return BoutonLecture(false);
+        return BoutonLecture(false, z);
     case Dessin::Pas:
-        return BoutonLecture(true);
+        return BoutonLecture(true, z);
     case Dessin::Croix:
-        return CroixRouge();
+        return CroixRouge(z);
     case Dessin::SinusClair:
-        return IconeSinus(Qt::white, MarineIcone);
+        return IconeSinus(Qt::white, MarineIcone, z);
     case Dessin::SinusSombre:
-        return IconeSinus(GrisFonce, FondClair);
+        return IconeSinus(GrisFonce, FondClair, z);
     case Dessin::BosseClaire:
-        return Bosse(71, 29, 5, Qt::white, MarineIcone);
+        return Bosse(71, 29, 5, Qt::white, MarineIcone, z);
     case Dessin::BosseSombre:
-        return Bosse(71, 29, 5, GrisFonce, FondClair);
+        return Bosse(71, 29, 5, GrisFonce, FondClair, z);
     case Dessin::ImpulsionEtroite:
-        return Bosse(86, 29, 3, QColor(127, 127, 127), FondClair);
+        return Bosse(86, 29, 3, QColor(127, 127, 127), FondClair, z);
     case Dessin::ImpulsionMoyenne:
-        return Bosse(86, 29, 6, QColor(127, 127, 127), FondClair);
+        return Bosse(86, 29, 6, QColor(127, 127, 127), FondClair, z);
     case Dessin::ImpulsionLarge:
-        return Bosse(86, 29, 11, QColor(127, 127, 127), FondClair);
+        return Bosse(86, 29, 11, QColor(127, 127, 127), FondClair, z);
     case Dessin::CaseBleue:
-        return CaseCapteur(Bleu, false);
+        return CaseCapteur(Bleu, false, z);
     case Dessin::CaseBleueCochee:
-        return CaseCapteur(Bleu, true);
+        return CaseCapteur(Bleu, true, z);
     case Dessin::CaseOrange:
-        return CaseCapteur(Orange, false);
+        return CaseCapteur(Orange, false, z);
     case Dessin::CaseOrangeCochee:
-        return CaseCapteur(Orange, true);
+        return CaseCapteur(Orange, true, z);
     case Dessin::TriangleDemarrer:
-        return TriangleDemarrer();
+        return TriangleDemarrer(z);
     }
     return {};
 }
 
-QCursor CurseurDe(Curseur curseur) {
+QCursor CurseurDe(Curseur curseur, double z) {
+    const auto pointChaud = [z](int pixels) { return static_cast<int>(std::lround(pixels * z)); };
     switch (curseur) {
     case Curseur::Main:
-        return QCursor(MainCurseur(false), 12, 1);
+        return QCursor(MainCurseur(false, z), pointChaud(12), pointChaud(1));
     case Curseur::Pince:
-        return QCursor(MainCurseur(true), 4, 16);
+        return QCursor(MainCurseur(true, z), pointChaud(4), pointChaud(16));
     case Curseur::Fleche:
         break;
     }

@@ -7,9 +7,10 @@
 
 namespace ui {
 
-// Every picture of the program, drawn in code at its own pixel size.
-QPixmap Pixmap(Dessin dessin);
+// Every picture of the program, drawn in code at its own pixel size times the window's
+// zoom.
+QPixmap Pixmap(Dessin dessin, double zoom = 1);
 QPixmap Logo(int cote); // square application logo, for the window and program icon
-QCursor CurseurDe(Curseur curseur);
+QCursor CurseurDe(Curseur curseur, double zoom = 1);
 
 } // namespace ui

@@ -24,11 +24,24 @@ SurfaceDessin::SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fon
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void SurfaceDessin::Zoom(double zoom) {
+    echelle_.zoom = zoom;
+    PrepareImage();
+}
+
+int SurfaceDessin::Device(double pixels) const {
+    return std::max(
+        1, static_cast<int>(std::lround(pixels * image_.devicePixelRatio() * echelle_.zoom)));
+}
+
 void SurfaceDessin::PrepareImage() {
     const qreal ratio = devicePixelRatioF();
-    const QSize taille = TailleInterieure() * ratio;
-    if (image_.size() == taille && image_.devicePixelRatio() == ratio)
+    // However small the window, the picture keeps one pixel to draw in.
+    const QSize taille = (TailleInterieure() * ratio).expandedTo(QSize(1, 1));
+    if (image_.size() == taille && image_.devicePixelRatio() == ratio &&
+        zoomImage_ == echelle_.zoom)
         return;
+    zoomImage_ = echelle_.zoom;
     QImage nouvelle(taille, QImage::Format_RGB32);
     nouvelle.setDevicePixelRatio(ratio);
     nouvelle.fill(fond_);
@@ -37,13 +50,13 @@ void SurfaceDessin::PrepareImage() {
         // Moved to a screen of another ratio: keep what was drawn rather than lose it.
         QPainter p(&nouvelle);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(QPointF(0, 0), QSizeF(TailleInterieure())), image_);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(taille) / ratio), image_);
     }
     image_ = nouvelle;
     ++generation_;
     update();
     if (change)
-        emit ratioModifie();
+        emit resolutionModifiee();
 }
 
 void SurfaceDessin::DebutSuivi() {
@@ -154,7 +167,7 @@ void SurfaceDessin::Ligne(float x1, float y1, float x2, float y2, QColor couleur
 void SurfaceDessin::Lignes(std::span<const QLineF> segments, QColor couleur) {
     PrepareImage();
     const qreal ratio = image_.devicePixelRatio();
-    const int largeurDevice = std::max(1, static_cast<int>(std::lround(largeur_ * ratio)));
+    const int largeurDevice = Device(largeur_);
     const QRgb rgb = couleur.rgb();
     for (const QLineF& s : segments)
         Segment(echelle_.PixelX(s.x1()) * ratio, echelle_.PixelY(s.y1()) * ratio,
@@ -169,7 +182,7 @@ void SurfaceDessin::Boite(float x1, float y1, float x2, float y2, QColor couleur
         return static_cast<int>(std::lround(logique * ratio));
     };
     // Both corners are inside the box, as a pixel-drawn box has always been.
-    const int unPixel = std::max(1, static_cast<int>(std::lround(ratio)));
+    const int unPixel = Device(1);
     const QRect zone(QPoint(device(echelle_.PixelX(std::min(x1, x2))),
                             device(echelle_.PixelY(std::min(y1, y2)))),
                      QPoint(device(echelle_.PixelX(std::max(x1, x2))) + unPixel - 1,
@@ -179,7 +192,7 @@ void SurfaceDessin::Boite(float x1, float y1, float x2, float y2, QColor couleur
         return;
     }
     Remplit(zone, remplissage_.rgb());
-    const int trait = std::max(1, static_cast<int>(std::lround(largeur_ * ratio)));
+    const int trait = Device(largeur_);
     Remplit(QRect(zone.left(), zone.top(), zone.width(), trait), couleur.rgb());
     Remplit(QRect(zone.left(), zone.bottom() - trait + 1, zone.width(), trait), couleur.rgb());
     Remplit(QRect(zone.left(), zone.top(), trait, zone.height()), couleur.rgb());

@@ -12,14 +12,15 @@
 namespace ui {
 
 // A surface's user scale: the unit values at the inner top-left corner and the twips per
-// unit. y grows downwards.
+// unit, at the window's zoom. y grows downwards.
 struct Echelle {
     double gauche = 0, haut = 0, twipsParUniteX = 12, twipsParUniteY = 12;
+    double zoom = 1;
 
-    double PixelX(double x) const { return (x - gauche) * twipsParUniteX / 12; }
-    double PixelY(double y) const { return (y - haut) * twipsParUniteY / 12; }
-    double UniteX(double px) const { return gauche + px * 12 / twipsParUniteX; }
-    double UniteY(double px) const { return haut + px * 12 / twipsParUniteY; }
+    double PixelX(double x) const { return (x - gauche) * twipsParUniteX * zoom / 12; }
+    double PixelY(double y) const { return (y - haut) * twipsParUniteY * zoom / 12; }
+    double UniteX(double px) const { return gauche + px * 12 / (twipsParUniteX * zoom); }
+    double UniteY(double px) const { return haut + px * 12 / (twipsParUniteY * zoom); }
 };
 
 // A one-pixel-bordered panel whose drawing is retained in an image at the device pixel
@@ -35,6 +36,9 @@ public:
     SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fond);
 
     const Echelle& echelle() const { return echelle_; }
+    // The window's zoom: a unit covers zoom times the pixels, and lines are zoom times as
+    // wide. What was drawn is kept, resampled, until whoever can draw it again does.
+    void Zoom(double zoom);
     QSize TailleInterieure() const { return size() - QSize(2, 2); }
 
     void Efface();
@@ -74,9 +78,9 @@ public:
 
 signals:
     void survolGlisser(QWidget* controle, float x, float y);
-    // The window moved to a screen of another ratio: the picture was kept, resampled, and
-    // whoever can draw it again crisply may.
-    void ratioModifie();
+    // The window moved to a screen of another ratio, or took another zoom: the picture was
+    // kept, resampled, and whoever can draw it again crisply may.
+    void resolutionModifiee();
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -86,11 +90,14 @@ private:
     void Segment(double x1, double y1, double x2, double y2, int largeurDevice, QRgb couleur);
     void Remplit(QRect zone, QRgb couleur);
     void Touche(QRect zoneDevice);
+    // Device pixels of a width given in layout pixels.
+    int Device(double pixels) const;
     QRect VersLogique(QRect zoneDevice) const;
 
     Echelle echelle_;
     QColor fond_;
     QImage image_;
+    double zoomImage_ = 1;
     uint64_t generation_ = 0;
     bool suivi_ = false;
     QRect touchee_;

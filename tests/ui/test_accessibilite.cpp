@@ -1,7 +1,9 @@
 #include "commun/AideQt.h"
 #include "ui/Controles.h"
+#include "ui/Zoom.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -153,6 +155,38 @@ TEST_F(ClavierTest, TabReachesEveryPanelInOrderButNothingUnderACover) {
     Touche(Qt::Key_Space);
     EXPECT_FALSE(atteint(parcours(), "DesactiveCapteur1"));
     EXPECT_TRUE(banc("Capteur1")->isHidden());
+}
+
+TEST_F(ClavierTest, F11FillsTheScreenAndEscapeGivesTheWindowBackWithNothingLost) {
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    for (int tick = 0; tick < 30; ++tick)
+        banc.Tick();
+    ui::ZoomFenetre& zoom = *ui::ZoomDe(banc.fenetre.get());
+    const QSize ecran = banc.fenetre->screen()->geometry().size();
+    const double attendu = ui::ZoomQuiTient(ecran, {1280, 720});
+    Touche(Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return banc.fenetre->size() == ecran; }));
+    EXPECT_TRUE(banc.fenetre->isFullScreen());
+    EXPECT_EQ(zoom.Zoom(), attendu);
+    // The layout is centred, the margins left in the window's background.
+    const QSize contenu = zoom.TailleContenu(attendu);
+    EXPECT_EQ(zoom.Origine(), QPoint((ecran.width() - contenu.width()) / 2,
+                                     (ecran.height() - contenu.height()) / 2));
+    EXPECT_EQ(banc("Picture1")->pos(),
+              zoom.Origine() + QPoint(ui::Pixels(120, attendu), ui::Pixels(120, attendu)));
+    // Nothing paused, nothing lost: the sensor is on and its trace goes on.
+    EXPECT_TRUE(banc.fenetre->Timer1().isActive());
+    EXPECT_FALSE(banc("Capteur1")->isHidden());
+    const QImage avant = banc.Surface("Oscillo").Image();
+    banc.Tick();
+    EXPECT_NE(banc.Surface("Oscillo").Image(), avant);
+    Touche(Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !banc.fenetre->isFullScreen(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return banc.fenetre->size() == QSize(1280, 720); }));
+    EXPECT_EQ(zoom.Zoom(), 1);
+    EXPECT_EQ(banc("Oscillo")->geometry().topLeft(), QPoint(5, 35));
+    EXPECT_EQ(banc.Surface("Animation").Image().width(), 780);
 }
 
 TEST_F(ClavierTest, OnlyTheKeyboardShowsTheFocusFrame) {

@@ -1,4 +1,5 @@
 #include "commun/AideQt.h"
+#include "ui/Zoom.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -97,6 +98,75 @@ TEST(FenetreCorde, ControlsStandWhereTheTwipTablesPutThem) {
                            {"Capteur2", {16 + 660, 46, 5, 330}}}) {
         QWidget* w = banc(p.nom);
         EXPECT_EQ(QRect(w->mapTo(banc.fenetre.get(), QPoint(0, 0)), w->size()), p.rect) << p.nom;
+    }
+}
+
+TEST(Zoom, TheLargestZoomThatFits) {
+    struct Cas {
+        QSize ecran;
+        double zoom;
+    };
+    for (const Cas& c : {Cas{{1920, 1080}, 1.5}, Cas{{3840, 2160}, 3}, Cas{{1024, 768}, 0.8},
+                         Cas{{1366, 705}, 705 / 720.0}, Cas{{640, 360}, 0.5}, Cas{{0, 0}, 0.01}})
+        EXPECT_EQ(ui::ZoomQuiTient(c.ecran, {1280, 720}), c.zoom) << c.ecran.width();
+}
+
+TEST(FenetreCorde, EverythingScalesWithTheZoom) {
+    struct Place {
+        const char* nom;
+        QRect rect; // window pixels, worked out by hand from the twips: twips * z / 12
+    };
+    struct Cas {
+        double zoom;
+        QSize fenetre;
+        std::vector<Place> places;
+        int titre, invite; // font pixels of Label1 (12 pt) and Label21 (16.2 pt)
+        int pause, main;   // sides of the pause picture (25 px) and the hand cursor (32 px)
+    };
+    const Cas cas[] = {
+        {0.8,
+         {1024, 576},
+         {{"Picture1", {8, 8, 633, 337}},
+          {"Animation", {12, 36, 626, 266}},
+          {"Oscillo", {652, 36, 361, 265}},
+          {"Sens(5)", {669, 415, 89, 17}}},
+         16,
+         22,
+         20,
+         26},
+        {1.5,
+         {1920, 1080},
+         {{"Picture1", {15, 15, 1187, 632}},
+          {"Animation", {22, 67, 1173, 500}},
+          {"Oscillo", {1222, 67, 677, 497}},
+          {"Sens(5)", {1253, 776, 167, 32}}},
+         30,
+         41,
+         38,
+         48},
+    };
+    for (const Cas& c : cas) {
+        aide::Banc banc;
+        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(c.zoom);
+        EXPECT_EQ(banc.fenetre->size(), c.fenetre) << c.zoom;
+        for (const Place& p : c.places) {
+            QWidget* w = banc(p.nom);
+            EXPECT_EQ(QRect(w->mapTo(banc.fenetre.get(), QPoint(0, 0)), w->size()), p.rect)
+                << c.zoom << " " << p.nom;
+        }
+        EXPECT_EQ(banc("Label1")->font().pixelSize(), c.titre) << c.zoom;
+        EXPECT_EQ(banc("Label21")->font().pixelSize(), c.invite) << c.zoom;
+        EXPECT_EQ(banc.operator()<QLabel>("Command1")->pixmap().size(), QSize(c.pause, c.pause));
+        EXPECT_EQ(banc("Command1")->cursor().pixmap().width(), c.main) << c.zoom;
+        // A centimetre of string stays the same fraction of the window.
+        const ui::Echelle& e = banc.Surface("Animation").echelle();
+        EXPECT_NEAR(e.PixelX(1) - e.PixelX(0), 566.9291 / 12 * c.zoom, 1e-9);
+        EXPECT_EQ(banc.Surface("Animation").Image().width(), c.places[1].rect.width() - 2);
+        // And back at zoom 1, the window is as laid out again.
+        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(1);
+        EXPECT_EQ(QRect(banc("Oscillo")->mapTo(banc.fenetre.get(), QPoint(0, 0)),
+                        banc("Oscillo")->size()),
+                  QRect(815, 45, 451, 331));
     }
 }
 

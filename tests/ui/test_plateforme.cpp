@@ -3,6 +3,7 @@
 // one it is in, so that each run also proves its condition really held.
 
 #include "commun/AideQt.h"
+#include "ui/Zoom.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -120,6 +121,34 @@ TEST(Plateforme, LinesAreCrispAtTheScreensRatio) {
     for (int y = 0; y < image.height(); ++y)
         epaisseur += image.pixelColor(colonne, y) == corde;
     EXPECT_EQ(epaisseur, std::lround(2 * ratio));
+}
+
+// Placed as the program places it: at zoom 1 where the framed window fits the screen,
+// else at the largest zoom that fits, and centred, frame included.
+TEST(Plateforme, TheFramedWindowFitsTheScreenAndIsCentred) {
+    aide::Banc banc(false);
+    QWidget& fenetre = *banc.fenetre;
+    ui::ZoomFenetre& zoom = *ui::ZoomDe(&fenetre);
+    zoom.PlaceSurEcran();
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const QRect disponible = fenetre.screen()->availableGeometry();
+    const auto centree = [&] {
+        const QRect cadre = fenetre.frameGeometry();
+        return disponible.contains(cadre) &&
+               (cadre.center() - disponible.center()).manhattanLength() <= 2;
+    };
+    const auto encadree = [&] { return fenetre.frameGeometry() != fenetre.geometry(); };
+    if (Variable("VIBRA_GESTIONNAIRE"))
+        ASSERT_TRUE(QTest::qWaitFor(encadree, 5000)) << "the window manager framed nothing";
+    EXPECT_TRUE(QTest::qWaitFor(centree, 3000))
+        << "frame " << fenetre.frameGeometry().x() << "," << fenetre.frameGeometry().y() << " "
+        << fenetre.frameGeometry().width() << "x" << fenetre.frameGeometry().height();
+    const QSize cadre = fenetre.frameGeometry().size() - fenetre.size();
+    EXPECT_DOUBLE_EQ(zoom.Zoom(),
+                     std::min(1.0, ui::ZoomQuiTient(disponible.size() - cadre, {1280, 720})));
+    if (disponible.width() == 1024)
+        EXPECT_LT(zoom.Zoom(), 0.8) << "a projector's screen less the frame";
 }
 
 // A teacher's laptop and its projector: the window moved to a screen of another ratio

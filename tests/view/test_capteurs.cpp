@@ -1,6 +1,7 @@
 #include "commun/AideQt.h"
 #include "sim/Excitation.h"
 #include "ui/Controles.h"
+#include "ui/Zoom.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,19 @@ TEST_F(CapteursTest, ARealDragMovesTheBarAndRedrawsAtOnce) {
     EXPECT_FALSE(barre1.EnGlissement()) << "the outline is gone after the release";
     EXPECT_TRUE(aide::Contient(animation, 3, 1.25, QColor(220, 220, 255), 0)) << "frame redrawn";
     EXPECT_NEAR(temoin1.Haut(), 3.387, 1e-3) << "the square waits for the next tick";
+}
+
+TEST_F(CapteursTest, ADragLandsOnTheSameCentimetreAtEveryZoom) {
+    banc.Clique("ActiveCapteur1");
+    for (double zoom : {0.8, 1.5, 3.0}) {
+        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        Glisse(barre1, {PointDeVue(6.0, 2.0), PointDeVue(8.0, 5.0)});
+        EXPECT_NEAR(barre1.Gauche(), 8.0, 0.05) << zoom;
+        // The bar stands where the view draws 8 cm.
+        EXPECT_NEAR(barre1.x() - 1, animation.echelle().PixelX(barre1.Gauche()), 0.5) << zoom;
+        Glisse(barre1, {PointDeVue(2.0, 2.0)});
+        EXPECT_NEAR(barre1.Gauche(), 2.0, 0.05) << zoom;
+    }
 }
 
 TEST_F(CapteursTest, DragLeftOfTheVibratorIsIgnored) {

@@ -1,6 +1,7 @@
 #include "commun/AideQt.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
+#include "ui/Zoom.h"
 #include "view/VueCorde.h"
 
 #include <gtest/gtest.h>
@@ -92,38 +93,41 @@ TEST_F(VueTest, ShowingAgainWhilePausedLeavesTheViewBlank) {
 // Composing the grid once, restoring only the band the last frame drew and drawing the
 // string in one pass must not change one pixel, frame after frame.
 TEST_F(VueTest, FastFramesEqualTheFrameDrawnCallByCall) {
-    // The reference draws on a surface of its own, so the fast path is never disturbed.
-    ui::SurfaceDessin surfaceReference(nullptr, animation.echelle(), Qt::white);
-    surfaceReference.resize(animation.size());
-    view::VueCorde reference(surfaceReference, etat);
-    struct Cas {
-        int amplitude, deformation, amortissement, celerite;
-        bool periodique;
-    };
     int images = 0;
-    for (const Cas& c : {Cas{5, 50, 0, 50, true},
-                         {30, 90, 10, 200, true},
-                         {30, 10, 3, 1, true},
-                         {0, 50, 0, 50, true},
-                         {30, 50, 0, 20, false},
-                         {17, 50, 5, 7, false}}) {
-        etat.AmplitudeCm = sim::AmplitudeDepuisBarre(c.amplitude);
-        etat.AmplitudeSolitonCm = 3.0f;
-        etat.CoefDeformation = sim::CoefDeformationDepuisBarre(c.deformation);
-        etat.CoefAmortissement = sim::CoefAmortissementDepuisBarre(c.amortissement);
-        etat.Celerite = sim::CeleriteDepuisBarre(c.celerite);
-        etat.FormeSoliton = 1;
-        etat.DebutSoliton = 0.25;
-        for (int32_t ms = 0; ms < 1500; ms += 37) {
-            etat.TempsMs = ms;
-            sim::CalculeModele(etat, c.periodique);
-            banc.fenetre->Vue().AfficheCorde();
-            reference.AfficheCordeSansCache();
-            ASSERT_EQ(animation.Image(), surfaceReference.Image()) << ms;
-            ++images;
+    for (double zoom : {1.0, 1.5}) {
+        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        // The reference draws on a surface of its own, so the fast path is never disturbed.
+        ui::SurfaceDessin surfaceReference(nullptr, animation.echelle(), Qt::white);
+        surfaceReference.resize(animation.size());
+        view::VueCorde reference(surfaceReference, etat);
+        struct Cas {
+            int amplitude, deformation, amortissement, celerite;
+            bool periodique;
+        };
+        for (const Cas& c : {Cas{5, 50, 0, 50, true},
+                             {30, 90, 10, 200, true},
+                             {30, 10, 3, 1, true},
+                             {0, 50, 0, 50, true},
+                             {30, 50, 0, 20, false},
+                             {17, 50, 5, 7, false}}) {
+            etat.AmplitudeCm = sim::AmplitudeDepuisBarre(c.amplitude);
+            etat.AmplitudeSolitonCm = 3.0f;
+            etat.CoefDeformation = sim::CoefDeformationDepuisBarre(c.deformation);
+            etat.CoefAmortissement = sim::CoefAmortissementDepuisBarre(c.amortissement);
+            etat.Celerite = sim::CeleriteDepuisBarre(c.celerite);
+            etat.FormeSoliton = 1;
+            etat.DebutSoliton = 0.25;
+            for (int32_t ms = 0; ms < 1500; ms += 37) {
+                etat.TempsMs = ms;
+                sim::CalculeModele(etat, c.periodique);
+                banc.fenetre->Vue().AfficheCorde();
+                reference.AfficheCordeSansCache();
+                ASSERT_EQ(animation.Image(), surfaceReference.Image()) << zoom << " " << ms;
+                ++images;
+            }
         }
     }
-    EXPECT_EQ(images, 6 * 41);
+    EXPECT_EQ(images, 2 * 6 * 41);
 }
 
 } // namespace
