@@ -139,16 +139,18 @@ TEST(Plateforme, TheFramedWindowFitsTheScreenAndIsCentred) {
                (cadre.center() - disponible.center()).manhattanLength() <= 2;
     };
     const auto encadree = [&] { return fenetre.frameGeometry() != fenetre.geometry(); };
-    if (Variable("VIBRA_GESTIONNAIRE"))
+    if (Variable("VIBRA_GESTIONNAIRE")) {
         ASSERT_TRUE(QTest::qWaitFor(encadree, 5000)) << "the window manager framed nothing";
+    }
     EXPECT_TRUE(QTest::qWaitFor(centree, 3000))
         << "frame " << fenetre.frameGeometry().x() << "," << fenetre.frameGeometry().y() << " "
         << fenetre.frameGeometry().width() << "x" << fenetre.frameGeometry().height();
     const QSize cadre = fenetre.frameGeometry().size() - fenetre.size();
     EXPECT_DOUBLE_EQ(zoom.Zoom(),
                      std::min(1.0, ui::ZoomQuiTient(disponible.size() - cadre, {1280, 720})));
-    if (disponible.width() == 1024)
+    if (disponible.width() == 1024) {
         EXPECT_LT(zoom.Zoom(), 0.8) << "a projector's screen less the frame";
+    }
 }
 
 // A teacher's laptop and its projector: the window moved to a screen of another ratio
