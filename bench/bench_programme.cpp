@@ -2,11 +2,12 @@
 // clock, oscilloscope revealed, both sensors on, for a while; then ticks per second, CPU
 // seconds per second and peak resident memory of the process.
 //
-//   xvfb-run -a build/bench/bench_programme [seconds]
+//   xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_programme [seconds] [plein-ecran]
 
 #include "ui/Construction.h"
 #include "ui/Controles.h"
 #include "ui/FenetreCorde.h"
+#include "ui/Zoom.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -39,8 +41,12 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     const double duree = argc > 1 ? std::atof(argv[1]) : 10.0;
 
+    const bool pleinEcran = argc > 2 && std::strcmp(argv[2], "plein-ecran") == 0;
     ui::FenetreCorde fenetre(sim::HorlogeSysteme());
-    fenetre.show();
+    if (pleinEcran)
+        fenetre.showFullScreen();
+    else
+        fenetre.show();
     for (const char* nom : {"Label21", "ActiveCapteur1", "ActiveCapteur2"})
         emit ui::Trouve<ui::Etiquette>(&fenetre, nom)->clique();
 
@@ -62,8 +68,9 @@ int main(int argc, char** argv) {
     const double ticksParSeconde = ticks / ecoule;
     const double cpuParSeconde = (SecondesCpu() - cpuDebut) / ecoule;
     const long memoire = MemoireMaxMo();
-    std::printf("platform %s, device pixel ratio %.2f, %.1f s\n",
-                qPrintable(QGuiApplication::platformName()), fenetre.devicePixelRatioF(), ecoule);
+    std::printf("platform %s, device pixel ratio %.2f, window %dx%d at zoom %.2f, %.1f s\n",
+                qPrintable(QGuiApplication::platformName()), fenetre.devicePixelRatioF(),
+                fenetre.width(), fenetre.height(), ui::ZoomDe(&fenetre)->Zoom(), ecoule);
     std::printf("ticks per second      %7.1f   (target >= 97)\n", ticksParSeconde);
     std::printf("CPU seconds / second  %7.3f   (target <= 0.10)\n", cpuParSeconde);
     std::printf("peak resident memory  %7ld MB (target <= 100)\n", memoire);

@@ -8,6 +8,7 @@
 #include "sim/Parametres.h"
 #include "ui/Construction.h"
 #include "ui/FenetreCorde.h"
+#include "ui/Zoom.h"
 
 #include <QApplication>
 #include <QFile>
@@ -123,8 +124,7 @@ void BM_CapteursEtTraces(benchmark::State& state) {
 }
 BENCHMARK(BM_CapteursEtTraces)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-void BM_TickComplet(benchmark::State& state) {
-    Banc& banc = BancDuRatio(state);
+void MesureTick(benchmark::State& state, Banc& banc) {
     banc.fenetre->Timer1().start(1'000'000); // enabled, so the clock steps; never fires here
     CompteurPeintures compteur;
     ui::Trouve<QWidget>(banc.fenetre.get(), "Oscillo")->installEventFilter(&compteur);
@@ -140,7 +140,23 @@ void BM_TickComplet(benchmark::State& state) {
     state.counters["repaints/tick"] =
         benchmark::Counter(compteur.peintures, benchmark::Counter::kAvgIterations);
 }
+
+void BM_TickComplet(benchmark::State& state) {
+    MesureTick(state, BancDuRatio(state));
+}
 BENCHMARK(BM_TickComplet)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The same tick at ratio 1, the window zoomed as on a 1080p (1.5) or a 4K (3) projector;
+// the argument is the zoom in hundredths.
+void BM_TickCompletZoom(benchmark::State& state) {
+    Banc& banc = *Bancs().front();
+    ui::ZoomFenetre& zoom = *ui::ZoomDe(banc.fenetre.get());
+    zoom.ChoisitZoomNormal(state.range(0) / 100.0);
+    QCoreApplication::processEvents();
+    MesureTick(state, banc);
+    zoom.ChoisitZoomNormal(1);
+}
+BENCHMARK(BM_TickCompletZoom)->Arg(150)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 // Two screens side by side, of ratio 1 and 2.
 QString ConfigurationDeuxEcrans() {
