@@ -109,6 +109,17 @@ TEST(Zoom, TheLargestZoomThatFits) {
     for (const Cas& c : {Cas{{1920, 1080}, 1.5}, Cas{{3840, 2160}, 3}, Cas{{1024, 768}, 0.8},
                          Cas{{1366, 705}, 705 / 720.0}, Cas{{640, 360}, 0.5}, Cas{{0, 0}, 0.01}})
         EXPECT_EQ(ui::ZoomQuiTient(c.ecran, {1280, 720}), c.zoom) << c.ecran.width();
+    // However small, the window draws, ticks and takes a drag without breaking.
+    aide::Banc banc;
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(ui::ZoomQuiTient({100, 50}, {1280, 720}));
+    for (int tick = 0; tick < 600; ++tick)
+        banc.Tick();
+    emit banc.Surface("Animation").survolGlisser(banc("Capteur1"), 9, 0);
+    banc.Tick();
+    EXPECT_FALSE(banc.Surface("Oscillo").Image().isNull());
+    EXPECT_GE(banc("Label1")->font().pixelSize(), 1);
 }
 
 TEST(FenetreCorde, EverythingScalesWithTheZoom) {
