@@ -52,6 +52,25 @@ void BM_ModeleSolitaire(benchmark::State& state) {
 }
 BENCHMARK(BM_ModeleSolitaire);
 
+// The model with an end at its worst: no damping, so every round trip allowed is counted,
+// at the lowest wave speed allowed to have made them all (a day into the lesson). The
+// argument is 1 for the periodic mode, 0 for a pulse in flight (the widest).
+void BM_ModeleAvecExtremite(benchmark::State& state) {
+    auto etat = EtatCharge();
+    const bool periodique = state.range(0) == 1;
+    etat.Extremite = sim::ExtremiteFixe;
+    etat.Celerite = 0.1;
+    etat.FormeSoliton = 3;
+    etat.TempsMs = 86'400'000;
+    for (auto _ : state) {
+        etat.TempsMs += 10;
+        etat.DebutSoliton = etat.TempsMs / 1000.0 - 100;
+        sim::CalculeModele(etat, periodique);
+        benchmark::DoNotOptimize(etat.Elongation.data());
+    }
+}
+BENCHMARK(BM_ModeleAvecExtremite)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
 // One main window per ratio, each on a screen of that ratio, revealed oscilloscope and
 // both sensors on, as in class.
 struct Banc {

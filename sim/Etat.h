@@ -31,8 +31,10 @@ struct EtatSimulation {
     float CoefAmortissement = 0;                   // per 10 cm
     float AmplitudeCm = 0;                         // cm
     float AmplitudeSolitonCm = 0;                  // cm
-    double DebutSoliton = 0;  // s of simulation time at which the pulse peak leaves
-    int16_t FormeSoliton = 0; // 0 none yet; 1, 2, 3 narrow to wide
+    double DebutSoliton = 0;    // s of simulation time at which the pulse peak leaves
+    int16_t FormeSoliton = 0;   // 0 none yet; 1, 2, 3 narrow to wide
+    int16_t Extremite = 0;      // the string's far end: 0 none (endless), 1 fixed, 2 free
+    double DebutReflexions = 0; // s of simulation time from which the end reflects
 };
 
 } // namespace sim

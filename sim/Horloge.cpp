@@ -19,6 +19,7 @@ double RameneSousLeSeuil(EtatSimulation& etat, double tempsMs) {
     etat.OrigineTemps += secondes;
     etat.Temps -= secondes;
     etat.DebutSoliton -= secondes;
+    etat.DebutReflexions -= secondes;
     return tempsMs - spans * PeriodeRecalageMs;
 }
 

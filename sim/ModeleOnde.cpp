@@ -38,22 +38,33 @@ int FacteurTempsSoliton(int16_t forme) {
     }
 }
 
-void CalculePeriodique(EtatSimulation& etat) {
-    const double t = etat.TempsMs / 1000.0;
+double VibreurPeriodique(const EtatSimulation& etat, double u) {
     const double f = etat.Frequence;
     const double deformation = etat.CoefDeformation;
+    const double n = std::floor(f * u);
+    const double sommet = (n + deformation) / f;
+    const double omega = u <= sommet ? ConstanteAngulaire * f / (2 * deformation)
+                                     : ConstanteAngulaire * f / (2 * (1 - deformation));
+    const double phase = omega * (u - sommet);
+    return etat.AmplitudeCm * std::cos(phase);
+}
+
+void CalculePeriodique(EtatSimulation& etat) {
+    const double t = etat.TempsMs / 1000.0;
     for (int i = 0; i <= DernierPointCalcule; ++i) {
         const double tempsRetarde = t - i / (etat.Celerite * 12);
-        const double n = std::floor(f * tempsRetarde);
-        const double sommet = (n + deformation) / f;
-        const double omega = tempsRetarde <= sommet
-                                 ? ConstanteAngulaire * f / (2 * deformation)
-                                 : ConstanteAngulaire * f / (2 * (1 - deformation));
-        const double phase = omega * (tempsRetarde - sommet);
         etat.ElongationPrecedente[i] = etat.Elongation[i];
         etat.Elongation[i] =
-            etat.AmplitudeCm * std::cos(phase) * Amortissement(etat.CoefAmortissement, i);
+            VibreurPeriodique(etat, tempsRetarde) * Amortissement(etat.CoefAmortissement, i);
     }
+}
+
+double VibreurSolitaire(const EtatSimulation& etat, double u) {
+    const double x = FacteurTempsSoliton(etat.FormeSoliton) * (u - etat.DebutSoliton);
+    // Beyond 50 the pulse is below 1e-21 of its peak: not worth two exponentials.
+    if (std::abs(x) >= 50)
+        return 0;
+    return etat.AmplitudeSolitonCm * SecanteHyperbolique(x);
 }
 
 void CalculeSolitaire(EtatSimulation& etat) {
@@ -68,11 +79,71 @@ void CalculeSolitaire(EtatSimulation& etat) {
     }
 }
 
+// The string is the direct wave plus its images: after the end, a wave that left the
+// vibrator at time e has travelled 2(k+1)L - x back towards it, or 2(k+1)L + x after
+// reflecting on the vibrator too, k round trips later. Each reflection at the end multiplies
+// it by r (-1 fixed, +1 free), each on the vibrator by -1, since the vibrator imposes its
+// own displacement; at x = 0 the two images of each round trip cancel, as they must.
+void AjouteReflexions(EtatSimulation& etat, bool periodique) {
+    if (!periodique && FacteurTempsSoliton(etat.FormeSoliton) == 0)
+        return;
+    const double t = etat.TempsMs / 1000.0;
+    const double c = etat.Celerite;
+    const double r = etat.Extremite == ExtremiteFixe ? -1 : 1;
+    const double alpha = etat.CoefAmortissement / 10.0; // per cm, as Amortissement
+    const double L = LongueurCorde;
+    // Waves that reached the end before it was there went on their way.
+    const double premiereEmission = etat.DebutReflexions - L / c;
+    const auto vibreur = [&](double u) {
+        return periodique ? VibreurPeriodique(etat, u) : VibreurSolitaire(etat, u);
+    };
+    // Damping over 2(k+1)L -+ x, as the round trips' factor times the point's own: two
+    // exponentials a point rather than two an image.
+    std::array<double, AllersRetoursMax> allersRetours{};
+    for (int k = 0; k < AllersRetoursMax; ++k)
+        allersRetours[k] = std::exp(-alpha * 2 * (k + 1) * L);
+    for (int i = 0; i <= PointExtremite; ++i) {
+        const double x = static_cast<double>(i) / PointsParCm;
+        const double versLeVibreur = std::exp(alpha * x);
+        const double versLExtremite = std::exp(-alpha * x);
+        double somme = 0;
+        double signe = r; // r (-r)^k, then (-r)^(k+1)
+        for (int k = 0; k < AllersRetoursMax; ++k) {
+            const double retour = 2 * (k + 1) * L - x;
+            const double amortiRetour = allersRetours[k] * versLeVibreur;
+            if (t - retour / c < premiereEmission || amortiRetour < FractionNegligeable)
+                break;
+            somme += signe * amortiRetour * vibreur(t - retour / c);
+            signe *= -1;
+            const double aller = 2 * (k + 1) * L + x;
+            const double amortiAller = allersRetours[k] * versLExtremite;
+            if (t - aller / c >= premiereEmission && amortiAller >= FractionNegligeable)
+                somme += signe * amortiAller * vibreur(t - aller / c);
+            signe *= r;
+        }
+        etat.Elongation[i] += somme;
+    }
+    // Not drawn; a sensor's square standing at the end reads the point just past it.
+    for (int i = PointExtremite + 1; i <= DernierPointCalcule; ++i)
+        etat.Elongation[i] = etat.Elongation[PointExtremite];
+}
+
 void CalculeModele(EtatSimulation& etat, bool periodique) {
     if (periodique)
         CalculePeriodique(etat);
     else
         CalculeSolitaire(etat);
+    if (etat.Extremite != SansFin)
+        AjouteReflexions(etat, periodique);
+}
+
+std::array<double, 3> FrequencesPropres(int16_t extremite, double celeriteCmS) {
+    std::array<double, 3> frequences{};
+    for (int n = 1; n <= 3; ++n)
+        frequences[n - 1] = extremite == ExtremiteLibre
+                                ? (2 * n - 1) * celeriteCmS / (4 * LongueurCorde)
+                                : n * celeriteCmS / (2 * LongueurCorde);
+    return frequences;
 }
 
 } // namespace sim

@@ -118,6 +118,12 @@ constexpr std::array ControlesCorde = std::to_array<Controle>({
      GrisTexte},
     {"Label7", "Picture7", Etiquette, 240, 240, 1572, 252, "Célérité de l'onde : ", GrisClair,
      GrisTexte},
+    {"Label30", "Picture7", Etiquette, 240, 1560, 2772, 252, "Extrémité de la corde :", GrisClair,
+     Noir, Onglet},
+    {"Extremite(0)", "Picture7", Option, 240, 1860, 1332, 255, "sans fin", GrisClair, GrisTexte, {},
+     {}, {}, Coche},
+    {"Extremite(1)", "Picture7", Option, 240, 2100, 1332, 255, "fixe", GrisClair, GrisTexte},
+    {"Extremite(2)", "Picture7", Option, 240, 2340, 1332, 255, "libre", GrisClair, GrisTexte},
 
     // Oscilloscope column.
     {"CacheOscillo", "Picture5", Panneau, 48, 408, 5412, 7932, {}, GrisClair, {}, {}, {}, {},

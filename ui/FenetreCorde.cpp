@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -98,6 +99,7 @@ void FenetreCorde::Charge() {
     view::GradueRegle(*Trouve<SurfaceDessin>(this, "Regle"));
     etat_.BaseDeTemps = 500;
     LitParametres();
+    DecritExtremites();
     timer1_.start();
 }
 
@@ -127,6 +129,7 @@ void FenetreCorde::ConnecteBarres() {
     barre("CeleriteOnde", [this, libelle](int v) {
         etat_.Celerite = sim::CeleriteDepuisBarre(v);
         libelle("ValeurCelerite", sim::LibelleCelerite(etat_.Celerite));
+        DecritExtremites();
     });
     barre("Deformation",
           [this](int v) { etat_.CoefDeformation = sim::CoefDeformationDepuisBarre(v); });
@@ -168,6 +171,14 @@ void FenetreCorde::Connecte() {
         clic(("ActiveCapteur" + suffixe).c_str(), [this, n] { capteurs_->Active(n); });
         clic(("DesactiveCapteur" + suffixe).c_str(), [this, n] { capteurs_->Desactive(n); });
         clic(n == 1 ? "Label9" : "Label10", [this, n] { capteurs_->Bascule(n); });
+    }
+    for (int16_t extremite : {sim::SansFin, sim::ExtremiteFixe, sim::ExtremiteLibre}) {
+        const std::string nom = "Extremite(" + std::to_string(extremite) + ")";
+        connect(Trouve<QRadioButton>(this, nom.c_str()), &QRadioButton::toggled, this,
+                [this, extremite](bool choisi) {
+                    if (choisi)
+                        ChoisitExtremite(extremite);
+                });
     }
     clic("Image3", [this] { ecran_->Couvre(); });
     clic("Label21", [this] { ecran_->Revele(); });
@@ -267,6 +278,33 @@ void FenetreCorde::LanceImpulsion(int16_t forme) {
     etat_.FormeSoliton = forme;
     LitParametres();
     etat_.DebutSoliton = sim::DebutImpulsion(etat_, horloge_(), timer1_.isActive());
+}
+
+// The reflections start now: the class sees the first reflected front come back.
+void FenetreCorde::ChoisitExtremite(int16_t extremite) {
+    etat_.Extremite = extremite;
+    etat_.DebutReflexions = etat_.TempsMs / 1000.0;
+    capteurs_->RespecteExtremite();
+    // The string as it stands with its new end, shown at once even while paused.
+    sim::CalculeModele(etat_, !vibrationPeriodique_->isHidden());
+    if (!timer1_.isActive() && !animation_->isHidden())
+        vue_->AfficheCorde();
+}
+
+// Which frequencies give a standing wave, for the current wave speed.
+void FenetreCorde::DecritExtremites() {
+    const QLocale francais(QLocale::French);
+    for (int16_t extremite : {sim::ExtremiteFixe, sim::ExtremiteLibre}) {
+        QStringList frequences;
+        for (double f : sim::FrequencesPropres(extremite, etat_.Celerite))
+            frequences << francais.toString(f, 'f', 2);
+        const QString texte = QStringLiteral("Fréquences propres : %1 Hz")
+                                  .arg(frequences.join(QStringLiteral(" ; ")));
+        QWidget* option =
+            Trouve<QWidget>(this, ("Extremite(" + std::to_string(extremite) + ")").c_str());
+        option->setToolTip(texte);
+        option->setAccessibleDescription(texte);
+    }
 }
 
 void FenetreCorde::CacheAnimation() {

@@ -54,6 +54,8 @@ private:
     void ChoisitPeriodique();
     void ChoisitSolitaire();
     void LanceImpulsion(int16_t forme);
+    void ChoisitExtremite(int16_t extremite);
+    void DecritExtremites();
     void CacheAnimation();
     void MontreAnimation();
 

@@ -223,6 +223,24 @@ QPointF SurfaceDessin::VersUnites(QPointF positionWidget) const {
     return {echelle_.UniteX(positionWidget.x() - 1), echelle_.UniteY(positionWidget.y() - 1)};
 }
 
+QPointF SurfaceDessin::VersWidget(double x, double y) const {
+    return {1 + echelle_.PixelX(x), 1 + echelle_.PixelY(y)};
+}
+
+void SurfaceDessin::AjouteSurcouche(const Surcouche* surcouche) {
+    surcouches_.push_back(surcouche);
+    update(surcouche->Zone());
+}
+
+void SurfaceDessin::RetireSurcouche(const Surcouche* surcouche) {
+    std::erase(surcouches_, surcouche);
+    update(surcouche->Zone());
+}
+
+void SurfaceDessin::SurcoucheModifiee(QRect ancienneZone, QRect nouvelleZone) {
+    update(ancienneZone | nouvelleZone);
+}
+
 void SurfaceDessin::PlaceEnfant(QWidget* enfant, float gauche, float haut) const {
     enfant->move(1 + static_cast<int>(std::lround(echelle_.PixelX(gauche))),
                  1 + static_cast<int>(std::lround(echelle_.PixelY(haut))));
@@ -259,6 +277,14 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
         const QRectF source(QPointF(zone.topLeft() - QPoint(1, 1)) * ratio,
                             QSizeF(zone.size()) * ratio);
         p.drawImage(QRectF(zone), image_, source);
+        for (const Surcouche* surcouche : surcouches_) {
+            if (!surcouche->Zone().intersects(zone))
+                continue;
+            p.save();
+            p.setClipRect(zone);
+            surcouche->Peint(p);
+            p.restore();
+        }
     }
     if (zone != evenement->rect()) {
         p.setPen(Qt::black);

@@ -3,11 +3,13 @@
 #include <QColor>
 #include <QImage>
 #include <QLineF>
+#include <QPainter>
 #include <QRect>
 #include <QWidget>
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace ui {
 
@@ -21,6 +23,16 @@ struct Echelle {
     double PixelY(double y) const { return (y - haut) * twipsParUniteY * zoom / 12; }
     double UniteX(double px) const { return gauche + px * 12 / (twipsParUniteX * zoom); }
     double UniteY(double px) const { return haut + px * 12 / (twipsParUniteY * zoom); }
+};
+
+// Something shown over a surface's picture and never drawn into it, so that the picture
+// underneath is what the drawing routines made, intact when it goes.
+class Surcouche {
+public:
+    virtual ~Surcouche() = default;
+    // The widget pixels it may cover; empty when it shows nothing.
+    virtual QRect Zone() const = 0;
+    virtual void Peint(QPainter& p) const = 0;
 };
 
 // A one-pixel-bordered panel whose drawing is retained in an image at the device pixel
@@ -57,8 +69,15 @@ public:
     float CourantY() const { return courantY_; }
     void PlaceCourant(float x, float y);
 
-    // Pointer position in the widget to user units.
+    // Pointer position in the widget to user units, and back.
     QPointF VersUnites(QPointF positionWidget) const;
+    QPointF VersWidget(double x, double y) const;
+
+    // Painted over the picture, in the order added; the caller keeps them alive.
+    void AjouteSurcouche(const Surcouche* surcouche);
+    void RetireSurcouche(const Surcouche* surcouche);
+    // An overlay moved or changed: what it covered and what it covers now are repainted.
+    void SurcoucheModifiee(QRect ancienneZone, QRect nouvelleZone);
     // Places a child control with its top-left corner at user coordinates.
     void PlaceEnfant(QWidget* enfant, float gauche, float haut) const;
 
@@ -96,6 +115,7 @@ private:
 
     Echelle echelle_;
     QColor fond_;
+    std::vector<const Surcouche*> surcouches_;
     QImage image_;
     double zoomImage_ = 1;
     uint64_t generation_ = 0;

@@ -1,6 +1,10 @@
 #include "view/Capteurs.h"
 
 #include "sim/Excitation.h"
+#include "sim/ModeleOnde.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace view {
 namespace {
@@ -44,8 +48,19 @@ void Capteurs::SurvolAnimation(QWidget* controle, float x, float /*y*/) {
     auto* marqueur = qobject_cast<ui::Marqueur*>(controle);
     if (x < 0 || marqueur == nullptr)
         return;
-    marqueur->Place(x, 0);
+    marqueur->Place(std::min(x, AbscisseMax()), 0);
     afficheCorde_();
+}
+
+float Capteurs::AbscisseMax() const {
+    return etat_.Extremite == sim::SansFin ? std::numeric_limits<float>::max()
+                                           : static_cast<float>(sim::LongueurCorde);
+}
+
+void Capteurs::RespecteExtremite() {
+    for (int n : {1, 2})
+        if (controles_[n].barre->Gauche() > AbscisseMax())
+            controles_[n].barre->PlaceGauche(AbscisseMax());
 }
 
 void Capteurs::AfficheCapteur(int16_t n) {

@@ -28,12 +28,16 @@ public:
     void Desactive(int n);
     void Bascule(int n);
     void SurvolAnimation(QWidget* controle, float x, float y);
+    // With an end, no sensor stands beyond it: those that did are brought back to it.
+    void RespecteExtremite();
     void AfficheCapteur(int16_t n);
 
     bool EstActif(int n) const { return !controles_[n].barre->isHidden(); }
     const ui::Marqueur& Barre(int n) const { return *controles_[n].barre; }
 
 private:
+    float AbscisseMax() const;
+
     sim::EtatSimulation& etat_;
     std::array<ControlesCapteur, 3> controles_;
     std::function<void()> afficheCorde_;

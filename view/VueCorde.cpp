@@ -1,5 +1,6 @@
 #include "view/VueCorde.h"
 
+#include "sim/ModeleOnde.h"
 #include "view/Quadrillage.h"
 
 namespace view {
@@ -12,7 +13,7 @@ constexpr float DerniereAbscisseQuadrillage = 16;
 } // namespace
 
 VueCorde::VueCorde(ui::SurfaceDessin& animation, const sim::EtatSimulation& etat)
-    : animation_(animation), etat_(etat) {}
+    : animation_(animation), etat_(etat), marque_(animation) {}
 
 void VueCorde::QuadrilleAnimation() {
     DessineQuadrillage(animation_, 16, DerniereAbscisseQuadrillage);
@@ -37,7 +38,10 @@ void VueCorde::AfficheVibreur(int16_t drapeau) {
 
 void VueCorde::DessineCorde(bool enUnePasse) {
     animation_.LargeurTrait(2);
-    for (int i = 0; i < sim::DernierPointCalcule; ++i) {
+    // With an end, the string stops there.
+    const int segments =
+        etat_.Extremite == sim::SansFin ? sim::DernierPointCalcule : sim::PointExtremite;
+    for (int i = 0; i < segments; ++i) {
         const double x = i / 12.0;
         segments_[i] = QLineF(static_cast<float>(x),
                               static_cast<float>(sim::OrdonneeRepos - etat_.Elongation[i]),
@@ -48,7 +52,8 @@ void VueCorde::DessineCorde(bool enUnePasse) {
                              segments_[i].y2(), CouleurCorde);
     }
     if (enUnePasse)
-        animation_.Lignes(segments_, CouleurCorde);
+        animation_.Lignes(std::span(segments_).first(static_cast<size_t>(segments)), CouleurCorde);
+    marque_.Suit(etat_);
 }
 
 void VueCorde::AfficheCorde() {

@@ -2,6 +2,7 @@
 
 #include "sim/Etat.h"
 #include "ui/SurfaceDessin.h"
+#include "view/MarqueExtremite.h"
 
 #include <QImage>
 #include <QLineF>
@@ -29,6 +30,7 @@ private:
 
     ui::SurfaceDessin& animation_;
     const sim::EtatSimulation& etat_;
+    MarqueExtremite marque_;
     // The cleared view with its grid, composed once: restoring it is one copy, where
     // clearing and drawing fifty lines every 10 ms is not.
     QImage fond_;

@@ -21,6 +21,18 @@ struct OscilloTest : ::testing::Test {
     // Counts screen clears by marking the screen with a pixel a clear would remove.
     void Marque() { oscillo.Boite(9.9f, 0.05f, 9.9f, 0.05f, Qt::red, true); }
     bool Efface() { return !aide::Contient(oscillo, 9.9, 0.05, Qt::red, 1); }
+    // The first and last rows of the screen holding a colour.
+    std::pair<int, int> Rangees(QColor couleur) {
+        const QImage image = oscillo.Image();
+        int haut = image.height(), bas = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == couleur) {
+                    haut = std::min(haut, y);
+                    bas = std::max(bas, y);
+                }
+        return {haut, bas};
+    }
     void Choisit(const char* membre) {
         auto* option = banc.operator()<QRadioButton>(membre);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
@@ -119,14 +131,7 @@ TEST_F(OscilloTest, ATraceJumpsAfterADragAndStaysAfterDeactivation) {
     ASSERT_GT(std::abs(apres - avant), 1.0);
     // One segment from the old ordinate to the new one, its rows sampled from end to end
     // (47 px per unit down the screen).
-    const QImage image = oscillo.Image();
-    int haut = image.height(), bas = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == Bleu) {
-                haut = std::min(haut, y);
-                bas = std::max(bas, y);
-            }
+    const auto [haut, bas] = Rangees(Bleu);
     EXPECT_EQ(haut, static_cast<int>(std::floor(47 * std::min(avant, apres))));
     EXPECT_EQ(bas, static_cast<int>(std::floor(47 * std::max(avant, apres))));
 
@@ -136,6 +141,31 @@ TEST_F(OscilloTest, ATraceJumpsAfterADragAndStaysAfterDeactivation) {
     for (int tick = 0; tick < 50; ++tick)
         banc.Tick();
     EXPECT_EQ(oscillo.Image(), trace) << "the trace stays, and nothing more is drawn";
+}
+
+TEST_F(OscilloTest, WithAFixedEndANodeTracesFlatAndAnAntinodeFull) {
+    // 1 Hz at 7 cm/s: lambda = 7 cm, nodes every 3.5 cm from the end at 14 cm.
+    banc.operator()<QScrollBar>("CeleriteOnde")->setValue(70);
+    banc.operator()<QScrollBar>("Amortissement")->setValue(2);
+    Choisit("Extremite(1)");
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    banc.Clique("ActiveCapteur2");
+    auto& animation = banc.Surface("Animation");
+    emit animation.survolGlisser(banc("Capteur1"), 10.5f, 0); // a node
+    emit animation.survolGlisser(banc("Capteur2"), 8.75f, 0); // an antinode
+    banc.horloge.secondes += 40;                              // settled
+    banc.Tick(0);
+    Choisit("Sens(2)"); // a clear screen, and a 10 s sweep
+    for (int tick = 0; tick < 480; ++tick)
+        banc.Tick();
+    const auto hauteur = [this](QColor couleur) {
+        const auto [haut, bas] = Rangees(couleur);
+        return bas - haut;
+    };
+    // 47 px per centimetre: the antinode swings about 1.8 cm either way.
+    EXPECT_GT(hauteur(Orange), 140);
+    EXPECT_LT(hauteur(Bleu), 0.15 * hauteur(Orange));
 }
 
 TEST_F(OscilloTest, TimeBaseChangeClearsAndContinuesAtTheNewSweepPosition) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -201,6 +203,127 @@ TEST(Modele, EveryBarCombinationStaysFiniteAndWithinThreeCentimetres) {
                                 }
                         }
     EXPECT_GT(verifications, 1'000'000);
+}
+
+} // namespace
+
+namespace {
+
+sim::EtatSimulation AvecExtremite(int16_t extremite, sim::PositionsBarres barres = {}) {
+    auto etat = EtatCharge(barres);
+    etat.Extremite = extremite;
+    return etat;
+}
+
+TEST(Extremite, ANarrowPulseComesBackAtTheRightPlaceTimeAndSign) {
+    struct Cas {
+        int16_t extremite;
+        int amortissement;           // bar position: alpha = position / 100 per cm
+        double debutReflexions;      // s
+        double retour, retourRetour; // peak after the end (x = 10, 18 cm travelled), then
+                                     // after the vibrator too (x = 4, 32 cm), in cm
+    };
+    const double e18 = std::exp(-0.05 * 18), e32 = std::exp(-0.05 * 32);
+    for (const Cas& c :
+         {Cas{sim::ExtremiteFixe, 0, 0, -1.5, 1.5}, Cas{sim::ExtremiteLibre, 0, 0, 1.5, -1.5},
+          Cas{sim::ExtremiteFixe, 5, 0, -1.5 * e18, 1.5 * e32},
+          Cas{sim::ExtremiteLibre, 5, 0, 1.5 * e18, -1.5 * e32}, Cas{sim::SansFin, 0, 0, 0, 0},
+          // Chosen after the peak reached the end: that peak went on its way.
+          Cas{sim::ExtremiteFixe, 0, 3.2, 0, 0}}) {
+        sim::PositionsBarres barres;
+        barres.Amortissement = c.amortissement;
+        auto etat = AvecExtremite(c.extremite, barres);
+        etat.DebutReflexions = c.debutReflexions;
+        etat.FormeSoliton = 1; // narrow; c = 5 cm/s; the peak leaves at 0.25 s
+        etat.DebutSoliton = 0.25;
+        const auto crete = [&](int32_t ms) {
+            etat.TempsMs = ms;
+            sim::CalculeModele(etat, false);
+            int plusGrand = 0;
+            for (int i = 0; i <= sim::DernierPointCalcule; ++i)
+                if (std::abs(etat.Elongation[i]) > std::abs(etat.Elongation[plusGrand]))
+                    plusGrand = i;
+            return plusGrand;
+        };
+        const int aller = crete(3850); // 0.25 s + 18 cm / 5 cm/s
+        EXPECT_NEAR(etat.Elongation[120], c.retour, 1e-6) << c.extremite << " " << c.amortissement;
+        if (c.retour != 0) {
+            EXPECT_EQ(aller, 120) << c.extremite;
+        }
+        const int retour = crete(6650); // 0.25 s + 32 cm / 5 cm/s
+        EXPECT_NEAR(etat.Elongation[48], c.retourRetour, 1e-6) << c.extremite;
+        if (c.retourRetour != 0) {
+            EXPECT_EQ(retour, 48) << c.extremite;
+        }
+        for (int i = sim::PointExtremite + 1; c.extremite != sim::SansFin && i <= 184; ++i)
+            ASSERT_EQ(etat.Elongation[i], etat.Elongation[sim::PointExtremite]) << i;
+    }
+}
+
+TEST(Extremite, AFixedEndSettlesIntoNodesEveryHalfWavelengthFromTheEnd) {
+    // 1 Hz at 7 cm/s: lambda = 7 cm, 14 cm is four half-wavelengths.
+    sim::PositionsBarres barres;
+    barres.CeleriteOnde = 70;
+    barres.Amortissement = 1;
+    auto etat = AvecExtremite(sim::ExtremiteFixe, barres);
+    std::array<double, sim::PointExtremite + 1> amplitude{};
+    for (int32_t ms = 80000; ms < 81000; ms += 5) {
+        etat.TempsMs = ms;
+        sim::CalculeModele(etat, true);
+        for (int i = 0; i <= sim::PointExtremite; ++i)
+            amplitude[i] = std::max(amplitude[i], std::abs(etat.Elongation[i]));
+    }
+    const double ventre = *std::max_element(amplitude.begin(), amplitude.end());
+    EXPECT_GT(ventre, 1.5) << "a standing wave, not the drive alone";
+    for (int noeud : {168, 126, 84, 42}) { // 14, 10.5, 7, 3.5 cm
+        for (int voisin = noeud - 6; voisin <= std::min(noeud + 6, 168); ++voisin)
+            EXPECT_LE(amplitude[noeud], amplitude[voisin]) << noeud << " " << voisin;
+        // Damping leaves the two waves a little unequal, more so near the vibrator.
+        EXPECT_LT(amplitude[noeud], (noeud >= 84 ? 0.08 : 0.12) * ventre) << noeud;
+    }
+    for (int ventreI : {147, 105, 63, 21})
+        EXPECT_GT(amplitude[ventreI], 0.8 * ventre) << ventreI;
+}
+
+TEST(Extremite, BackToTheEndlessStringItIsTheDirectWaveBitForBit) {
+    auto etat = AvecExtremite(sim::ExtremiteLibre);
+    etat.TempsMs = 12345;
+    sim::CalculeModele(etat, true);
+    etat.Extremite = sim::SansFin;
+    sim::CalculeModele(etat, true);
+    auto sansFin = EtatCharge();
+    sansFin.TempsMs = 12345;
+    sim::CalculeModele(sansFin, true);
+    EXPECT_EQ(etat.Elongation, sansFin.Elongation);
+}
+
+TEST(Extremite, ADayAtResonanceWithoutDampingStaysFiniteAndCheap) {
+    // 0.5 Hz at 14 cm/s is the fundamental of a fixed end; no damping at all.
+    sim::PositionsBarres barres;
+    barres.freq = 5;
+    barres.CeleriteOnde = 140;
+    for (int16_t extremite : {sim::ExtremiteFixe, sim::ExtremiteLibre}) {
+        auto etat = AvecExtremite(extremite, barres);
+        const auto debut = std::chrono::steady_clock::now();
+        int evaluations = 0;
+        for (int32_t ms = 86'400'000; ms < 86'401'000; ms += 10, ++evaluations) {
+            etat.TempsMs = ms;
+            sim::CalculeModele(etat, true);
+            for (double e : etat.Elongation) {
+                ASSERT_TRUE(std::isfinite(e));
+                // The growth stops with the round trips counted: 2 x 16 images of 0.5 cm.
+                ASSERT_LE(std::abs(e), (2 * sim::AllersRetoursMax + 1) * 0.5 + 1e-9);
+            }
+        }
+        const double parTick =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count() /
+            evaluations;
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+        EXPECT_LT(parTick, 1e-3) << "the benchmark holds it to 0.1 ms; this only catches a blow-up";
+#else
+        (void)parTick;
+#endif
+    }
 }
 
 } // namespace

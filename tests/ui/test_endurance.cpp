@@ -9,6 +9,7 @@
 #include "commun/AideQt.h"
 #include "sim/Excitation.h"
 #include "sim/Horloge.h"
+#include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
 #include "ui/Controles.h"
 #include "ui/Disposition.h"
@@ -99,9 +100,14 @@ public:
     std::string Verifie() {
         std::ostringstream erreurs;
         const sim::EtatSimulation& e = banc_.Etat();
+        // Reflections add up, a bounded number of round trips; the previous values may
+        // still hold them for a tick after the end is taken away.
+        const double avecReflexions = 3.0 * (2 * sim::AllersRetoursMax + 1);
+        const double plusGrand = e.Extremite == sim::SansFin ? 3.0 : avecReflexions;
         for (int i = 0; i < sim::NombrePoints; ++i) {
-            for (double valeur : {e.Elongation[i], e.ElongationPrecedente[i]}) {
-                if (!std::isfinite(valeur) || std::abs(valeur) > 3.0)
+            for (auto [valeur, borne] : {std::pair{e.Elongation[i], plusGrand},
+                                         std::pair{e.ElongationPrecedente[i], avecReflexions}}) {
+                if (!std::isfinite(valeur) || std::abs(valeur) > borne)
                     erreurs << "displacement " << i << " = " << valeur << "; ";
                 if (i > sim::DernierPointCalcule && valeur != 0)
                     erreurs << "point " << i << " written; ";
@@ -114,6 +120,8 @@ public:
             const float gauche = banc_.operator()<ui::Marqueur>(nom)->Gauche();
             if (!(gauche >= 0.0f && gauche <= BordDroit()))
                 erreurs << nom << " at " << gauche << "; ";
+            if (e.Extremite != sim::SansFin && gauche > sim::LongueurCorde)
+                erreurs << nom << " beyond the end, at " << gauche << "; ";
             if (sim::IndicePoint(gauche + 0.105) > 181)
                 erreurs << nom << " samples beyond the drawn string; ";
         }
@@ -298,7 +306,9 @@ private:
             if (std::abs(temoin->Haut() - (e.OrdonneeCapteur[n] - 0.1)) > 1e-5 ||
                 std::abs(temoin->Gauche() - (barre->Gauche() + 0.105 - 0.16)) > 1e-5)
                 erreurs << "square " << n << " is not on the string under its bar; ";
-            if (!(e.DerniereValeurCapteur[n] >= 0.5 && e.DerniereValeurCapteur[n] <= 6.5))
+            const double ecart =
+                e.Extremite == sim::SansFin ? 3.0 : 3.0 * (2 * sim::AllersRetoursMax + 1);
+            if (!(std::abs(e.DerniereValeurCapteur[n] - 3.5) <= ecart))
                 erreurs << "trace " << n << " at ordinate " << e.DerniereValeurCapteur[n] << "; ";
         }
     }
