@@ -50,6 +50,24 @@ TEST_F(ClavierTest, InteractiveControlsHaveFrenchNamesAndDescriptions) {
     }
 }
 
+TEST_F(ClavierTest, TheEndsTellTheirNaturalFrequenciesForTheCurrentSpeed) {
+    struct Cas {
+        int celerite; // bar position, tenths of cm/s
+        const char* fixe;
+        const char* libre;
+    };
+    for (const Cas& c : {Cas{50, "0,18 ; 0,36 ; 0,54", "0,09 ; 0,27 ; 0,45"},
+                         Cas{140, "0,50 ; 1,00 ; 1,50", "0,25 ; 0,75 ; 1,25"}}) {
+        banc.operator()<QScrollBar>("CeleriteOnde")->setValue(c.celerite);
+        for (auto [nom, frequences] :
+             {std::pair{"Extremite(1)", c.fixe}, {"Extremite(2)", c.libre}}) {
+            const QString attendu = QStringLiteral("Fréquences propres : %1 Hz").arg(frequences);
+            EXPECT_EQ(Texte(banc(nom), QAccessible::Description), attendu) << nom;
+            EXPECT_EQ(banc(nom)->toolTip(), attendu) << nom;
+        }
+    }
+}
+
 TEST_F(ClavierTest, ClickablePicturesAreButtonsThatAssistiveToolsCanPress) {
     QAccessibleInterface* pause = QAccessible::queryAccessibleInterface(banc("Command1"));
     ASSERT_NE(pause, nullptr);

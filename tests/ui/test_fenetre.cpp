@@ -94,6 +94,8 @@ TEST(FenetreCorde, ControlsStandWhereTheTwipTablesPutThem) {
                            {"freq", {55, 559, 211, 21}},
                            {"Picture7", {470 + 1 + 4, 440 + 1 + 38, 324, 227}},
                            {"CeleriteOnde", {475 + 1 + 20, 479 + 1 + 50, 281, 21}},
+                           {"Label30", {475 + 1 + 20, 479 + 1 + 130, 231, 21}},
+                           {"Extremite(1)", {475 + 1 + 20, 479 + 1 + 175, 111, 21}},
                            {"Capteur1", {16 + 230, 46, 5, 330}},
                            {"Capteur2", {16 + 660, 46, 5, 330}}}) {
         QWidget* w = banc(p.nom);
