@@ -13,6 +13,7 @@ Accueil::Accueil(FabriqueFenetre fabrique, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), fabrique_(std::move(fabrique)) {
     setAttribute(Qt::WA_DeleteOnClose);
     ui::ConstruitFenetre(this, ui::DispositionAccueil);
+    setAccessibleName(QStringLiteral("Accueil de vibraLIGNE"));
     connect(ui::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
             &Accueil::Demarre);
     auto* banniere = ui::Trouve<ui::Etiquette>(this, "Image1");

@@ -2,7 +2,8 @@
 # and only those, so a second run touches nothing.
 paquets=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
          fonts-crosextra-carlito fonts-dejavu-core locales xvfb xauth imagemagick
-         desktop-file-utils appstream dpkg-dev file openbox)
+         desktop-file-utils appstream dpkg-dev file openbox
+         dbus at-spi2-core python3-pyatspi)
 
 installe_dependances() {
     local manquants=()

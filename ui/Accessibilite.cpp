@@ -2,12 +2,17 @@
 
 #include "ui/Construction.h"
 #include "ui/Controles.h"
+#include "ui/Disposition.h"
 
 #include <QAbstractSlider>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QLocale>
+#include <QPointer>
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -33,14 +38,10 @@ constexpr Description Descriptions[] = {
     {"Command5", "Impulsion étroite", "Lancer une impulsion étroite"},
     {"Command4", "Impulsion moyenne", "Lancer une impulsion moyenne"},
     {"Command6", "Impulsion large", "Lancer une impulsion large"},
-    {"ActiveCapteur1", "Activer le capteur 1", "Case à cocher du capteur 1, non cochée"},
-    {"DesactiveCapteur1", "Désactiver le capteur 1", "Case à cocher du capteur 1, cochée"},
-    {"ActiveCapteur2", "Activer le capteur 2", "Case à cocher du capteur 2, non cochée"},
-    {"DesactiveCapteur2", "Désactiver le capteur 2", "Case à cocher du capteur 2, cochée"},
     {"Label9", "Capteur 1", "Activer ou désactiver le capteur 1"},
     {"Label10", "Capteur 2", "Activer ou désactiver le capteur 2"},
-    {"Capteur1", "Position du capteur 1", "Flèches gauche et droite pour le déplacer"},
-    {"Capteur2", "Position du capteur 2", "Flèches gauche et droite pour le déplacer"},
+    {"Capteur1", "Position du capteur 1", nullptr},
+    {"Capteur2", "Position du capteur 2", nullptr},
     {"freq", "Fréquence", nullptr},
     {"Amplitude", "Amplitude", nullptr},
     {"Deformation", "Déformation", nullptr},
@@ -61,66 +62,162 @@ constexpr Description Descriptions[] = {
 // Panel by panel, as the eye reads the window: the string view, the vibration, the
 // medium, the oscilloscope. Hidden controls are skipped by Qt.
 constexpr const char* OrdreTabulation[] = {
-    "Command1",
-    "Command2",
-    "Command3",
-    "Capteur1",
-    "Capteur2",
-    "Image2",
-    "Label4",
-    "Label16",
-    "Label17",
-    "freq",
-    "Amplitude",
-    "Deformation",
-    "AmplitudeSoliton",
-    "Command5",
-    "Command4",
-    "Command6",
-    "CeleriteOnde",
-    "Amortissement",
-    "Extremite(0)",
-    "Extremite(1)",
-    "Extremite(2)",
-    "Image3",
-    "Label21",
-    "ActiveCapteur1",
-    "DesactiveCapteur1",
-    "ActiveCapteur2",
-    "DesactiveCapteur2",
-    "Sens(5)",
-    "Sens(0)",
-    "Sens(1)",
-    "Sens(2)",
-    "Sens(3)",
+    "Command1",         "Command2",     "Command3",     "Capteur1", "Capteur2",     "Image2",
+    "Label4",           "Label16",      "Label17",      "freq",     "Amplitude",    "Deformation",
+    "AmplitudeSoliton", "Command5",     "Command4",     "Command6", "CeleriteOnde", "Amortissement",
+    "Extremite(0)",     "Extremite(1)", "Extremite(2)", "Image3",   "Label21",      "Label9",
+    "Label10",          "Sens(5)",      "Sens(0)",      "Sens(1)",  "Sens(2)",      "Sens(3)",
     "Sens(4)",
 };
 
-// A clickable label or picture is a button to assistive technology, and pressing it
-// there is its click.
-class BoutonAccessible : public QAccessibleWidget {
+// The bar each sensor's check box reports on.
+constexpr std::pair<std::string_view, const char*> CasesCapteurs[] = {{"Label9", "Capteur1"},
+                                                                      {"Label10", "Capteur2"}};
+constexpr std::string_view ImagesCapteurs[] = {"ActiveCapteur1", "DesactiveCapteur1",
+                                               "ActiveCapteur2", "DesactiveCapteur2"};
+
+bool Nomme(const QObject* objet, std::string_view nom) {
+    return objet->objectName() == QLatin1String(nom.data(), static_cast<qsizetype>(nom.size()));
+}
+
+// A clickable label or picture is a button to assistive technology, and pressing it there
+// is its click. Each sensor's switch is one check box: its name, checked while the sensor
+// is on (its bar is shown) whichever way that came about, pressed as a click on the name,
+// which switches the sensor as its box does; the pictures of the box say nothing of their
+// own. Which one a control is, its name tells, read when asked: an interface may be made
+// before the control is named.
+class EtiquetteAccessible : public QAccessibleWidget {
 public:
-    explicit BoutonAccessible(Etiquette* etiquette)
-        : QAccessibleWidget(etiquette, QAccessible::Button) {}
+    explicit EtiquetteAccessible(Etiquette* etiquette) : QAccessibleWidget(etiquette) {}
+
+    QAccessible::Role role() const override {
+        if (Barre() != nullptr)
+            return QAccessible::CheckBox;
+        return Muette() ? QAccessible::Graphic : QAccessible::Button;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State etat = QAccessibleWidget::state();
+        if (const QWidget* barre = Barre()) {
+            etat.checkable = true;
+            etat.checked = !barre->isHidden();
+        }
+        if (Muette()) {
+            etat.invisible = true;
+            etat.focusable = false;
+        }
+        return etat;
+    }
     QStringList actionNames() const override {
-        if (!widget()->isEnabled())
+        if (!widget()->isEnabled() || Muette())
             return {};
+        if (Barre() != nullptr)
+            return {toggleAction(), pressAction()};
         return {pressAction()};
     }
     void doAction(const QString& action) override {
-        if (action == pressAction() && widget()->isEnabled())
+        if (actionNames().contains(action))
             emit static_cast<Etiquette*>(widget())->clique();
+    }
+
+private:
+    const QWidget* Barre() const {
+        for (const auto& [libelle, barre] : CasesCapteurs)
+            if (Nomme(widget(), libelle))
+                return widget()->window()->findChild<QWidget*>(QString::fromLatin1(barre));
+        return nullptr;
+    }
+    bool Muette() const {
+        return std::any_of(std::begin(ImagesCapteurs), std::end(ImagesCapteurs),
+                           [this](std::string_view nom) { return Nomme(widget(), nom); });
+    }
+};
+
+// A sensor's bar is a value: its abscissa in centimetres, from the vibrator to as far as
+// it can go. Other markers (the squares) are plain.
+class MarqueurAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit MarqueurAccessible(Marqueur* marqueur) : QAccessibleWidget(marqueur) {}
+    QAccessible::Role role() const override {
+        return EstUneBarre() ? QAccessible::Slider : QAccessibleWidget::role();
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface && EstUneBarre())
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text quoi) const override {
+        if (EstUneBarre() && quoi == QAccessible::Description)
+            return DescriptionPosition(Barre()->Gauche());
+        if (EstUneBarre() && quoi == QAccessible::Help)
+            return QStringLiteral("Flèches gauche et droite pour le déplacer");
+        return QAccessibleWidget::text(quoi);
+    }
+    QVariant currentValue() const override { return double(Barre()->Gauche()); }
+    void setCurrentValue(const QVariant& valeur) override { Barre()->Deplace(valeur.toFloat()); }
+    QVariant maximumValue() const override { return double(Barre()->AbscisseMax()); }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.1; }
+
+private:
+    Marqueur* Barre() const { return static_cast<Marqueur*>(widget()); }
+    bool EstUneBarre() const {
+        return std::any_of(std::begin(CasesCapteurs), std::end(CasesCapteurs),
+                           [this](const auto& c) { return Nomme(widget(), c.second); });
+    }
+};
+
+// The windows built from a layout are windows to a screen reader, named by their titles.
+class FenetreAccessible : public QAccessibleWidget {
+public:
+    explicit FenetreAccessible(QWidget* fenetre) : QAccessibleWidget(fenetre) {}
+    QAccessible::Role role() const override {
+        const bool disposee =
+            Nomme(widget(), DispositionCorde.nom) || Nomme(widget(), DispositionAccueil.nom);
+        return widget()->isWindow() && disposee ? QAccessible::Window : QAccessibleWidget::role();
     }
 };
 
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {
-    if (classe != QLatin1String(Etiquette::staticMetaObject.className()))
-        return nullptr;
-    auto* etiquette = static_cast<Etiquette*>(objet);
-    return etiquette->EstCliquable() ? new BoutonAccessible(etiquette) : nullptr;
+    if (classe == QLatin1String(Etiquette::staticMetaObject.className())) {
+        auto* etiquette = static_cast<Etiquette*>(objet);
+        return etiquette->EstCliquable() ? new EtiquetteAccessible(etiquette) : nullptr;
+    }
+    if (classe == QLatin1String(Marqueur::staticMetaObject.className()))
+        return new MarqueurAccessible(static_cast<Marqueur*>(objet));
+    if (objet->isWidgetType() && static_cast<QWidget*>(objet)->isWindow() &&
+        (classe == QLatin1String("ui::FenetreCorde") || classe == QLatin1String("app::Accueil")))
+        return new FenetreAccessible(static_cast<QWidget*>(objet));
+    return nullptr;
 }
 
+// Tells assistive technology when a sensor's check box changes state, whatever changed it.
+class SuitCapteur : public QObject {
+public:
+    SuitCapteur(QWidget* barre, QWidget* caseCapteur) : QObject(barre), case_(caseCapteur) {
+        barre->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::ShowToParent ||
+            evenement->type() == QEvent::HideToParent) {
+            QAccessible::State change;
+            change.checked = true;
+            QAccessibleStateChangeEvent annonce(case_, change);
+            QAccessible::updateAccessibility(&annonce);
+        }
+        return false;
+    }
+
+private:
+    QWidget* case_;
+};
+
 } // namespace
+
+QString DescriptionPosition(float abscisseCm) {
+    return QLocale(QLocale::French).toString(abscisseCm, 'f', 2) + QStringLiteral(" centimètres");
+}
 
 QString ValeurAccessible(const QString& barre, int valeur) {
     const QLocale francais(QLocale::French);
@@ -166,6 +263,9 @@ void RendAccessible(QWidget* fenetre) {
             QObject::connect(barre, &QAbstractSlider::valueChanged, barre, decrit);
         }
     }
+    for (const auto& [libelle, barre] : CasesCapteurs)
+        new SuitCapteur(Trouve<QWidget>(fenetre, barre),
+                        Trouve<QWidget>(fenetre, std::string(libelle).c_str()));
     for (size_t i = 1; i < std::size(OrdreTabulation); ++i)
         QWidget::setTabOrder(Trouve<QWidget>(fenetre, OrdreTabulation[i - 1]),
                              Trouve<QWidget>(fenetre, OrdreTabulation[i]));

@@ -13,6 +13,9 @@ void RendAccessible(QWidget* fenetre);
 // technology, and the interfaces it builds are kept for the control's whole life.
 void InstalleFabriqueAccessible();
 
+// The accessible description of a sensor's place: "3,32 centimètres".
+QString DescriptionPosition(float abscisseCm);
+
 // The accessible description of a scroll bar: its parameter's current value in its unit.
 QString ValeurAccessible(const QString& barre, int valeur);
 

@@ -1,5 +1,6 @@
 #include "ui/Controles.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -106,14 +107,27 @@ Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
 }
 
 void Marqueur::PlaceGauche(float gauche) {
-    gauche_ = gauche;
-    surface_->PlaceEnfant(this, gauche_, haut_);
+    Place(gauche, haut_);
 }
 
 void Marqueur::Place(float gauche, float haut) {
+    const bool deplace = gauche != gauche_;
     gauche_ = gauche;
     haut_ = haut;
     surface_->PlaceEnfant(this, gauche_, haut_);
+    // A named marker is a value to assistive technology, which hears it move.
+    if (deplace && QAccessible::isActive() && !accessibleName().isEmpty()) {
+        QAccessibleValueChangeEvent annonce(this, double(gauche_));
+        QAccessible::updateAccessibility(&annonce);
+    }
+}
+
+float Marqueur::AbscisseMax() const {
+    return std::min(borne_, static_cast<float>(surface_->echelle().UniteX(surface_->width() - 2)));
+}
+
+void Marqueur::Deplace(float gauche) {
+    emit surface_->survolGlisser(this, std::clamp(gauche, 0.0f, AbscisseMax()), haut_);
 }
 
 void Marqueur::CouleurFond(QColor fond) {
@@ -142,9 +156,7 @@ void Marqueur::keyPressEvent(QKeyEvent* evenement) {
     }
     evenement->accept();
     const float pas = evenement->modifiers() & Qt::ShiftModifier ? 1.0f : 0.1f;
-    const float droite = static_cast<float>(surface_->echelle().UniteX(surface_->width() - 2));
-    const float x = std::clamp(gauche_ + sens * pas, 0.0f, droite);
-    emit surface_->survolGlisser(this, x, haut_);
+    Deplace(gauche_ + sens * pas);
 }
 
 void Marqueur::mousePressEvent(QMouseEvent* evenement) {

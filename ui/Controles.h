@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <limits>
+
 namespace ui {
 
 QColor Couleur(Rgb rgb);
@@ -96,6 +98,11 @@ public:
     float Haut() const { return haut_; }
     void PlaceGauche(float gauche);
     void Place(float gauche, float haut);
+    // Moves it as a drag to that abscissa would, kept between 0 and AbscisseMax.
+    void Deplace(float gauche);
+    // As far right as it may go: the view's edge, or a bound set by its owner.
+    float AbscisseMax() const;
+    void Borne(float droite) { borne_ = droite; }
     void CouleurFond(QColor fond);
     QColor CouleurFond() const { return fond_; }
     bool EnGlissement() const { return contour_ != nullptr; }
@@ -118,6 +125,7 @@ private:
     QColor fond_;
     bool bordure_;
     float gauche_ = 0, haut_ = 0;
+    float borne_ = std::numeric_limits<float>::max();
     bool bouton_ = false;
     QPointF prise_; // where the control was grabbed, in its own pixels
     QPointer<QWidget> contour_;

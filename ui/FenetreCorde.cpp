@@ -58,11 +58,11 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
 
     Connecte();
+    RendAccessible(this);
     MetSousCouverture(Trouve<QWidget>(this, "CacheOscillo"),
                       {Trouve<QWidget>(this, "Picture6"), Trouve<QWidget>(this, "Picture15")});
     // The string view covers its invitation.
     MetSousCouverture(animation_, {Trouve<QWidget>(this, "AnimationCache")});
-    RendAccessible(this);
     Charge();
 }
 

@@ -58,9 +58,11 @@ float Capteurs::AbscisseMax() const {
 }
 
 void Capteurs::RespecteExtremite() {
-    for (int n : {1, 2})
+    for (int n : {1, 2}) {
+        controles_[n].barre->Borne(AbscisseMax());
         if (controles_[n].barre->Gauche() > AbscisseMax())
             controles_[n].barre->PlaceGauche(AbscisseMax());
+    }
 }
 
 void Capteurs::AfficheCapteur(int16_t n) {

@@ -3,6 +3,7 @@
 #include "ui/Zoom.h"
 
 #include <QAccessible>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -40,7 +41,7 @@ TEST_F(ClavierTest, InteractiveControlsHaveFrenchNamesAndDescriptions) {
                          {"Command3", "Avancer de 50 ms", true},
                          {"Image2", "Masquer l'animation", true},
                          {"Image3", "Masquer l'évolution temporelle", true},
-                         {"ActiveCapteur1", "Activer le capteur 1", true},
+                         {"Label9", "Capteur 1", true},
                          {"Command5", "Impulsion étroite", true},
                          {"Label21", "Afficher l'évolution temporelle", false},
                          {"Sens(5)", "0,1 seconde par division", false}}) {
@@ -66,6 +67,56 @@ TEST_F(ClavierTest, TheEndsTellTheirNaturalFrequenciesForTheCurrentSpeed) {
             EXPECT_EQ(banc(nom)->toolTip(), attendu) << nom;
         }
     }
+}
+
+TEST_F(ClavierTest, AScreenReaderHearsTheWindowOneCheckBoxPerSensorAndItsPlace) {
+    const auto interface = [this](const char* nom) {
+        return QAccessible::queryAccessibleInterface(banc(nom));
+    };
+    QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(banc.fenetre.get());
+    EXPECT_EQ(fenetre->role(), QAccessible::Window);
+    EXPECT_EQ(fenetre->text(QAccessible::Name), "vibraLIGNE");
+
+    QAccessibleInterface* capteur = interface("Label9");
+    EXPECT_EQ(capteur->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(capteur->state().invisible) << "under the cover";
+    EXPECT_TRUE(capteur->actionInterface()->actionNames().isEmpty()) << "under the cover";
+    banc.Clique("Label21");
+    EXPECT_FALSE(capteur->state().invisible);
+    EXPECT_TRUE(capteur->state().checkable);
+    EXPECT_FALSE(capteur->state().checked);
+    capteur->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(banc("Capteur1")->isHidden()) << "as a click on the box";
+    EXPECT_TRUE(capteur->state().checked);
+    banc.Clique("DesactiveCapteur1"); // the mouse on the picture
+    EXPECT_FALSE(capteur->state().checked);
+    banc.Clique("ActiveCapteur1");
+    EXPECT_TRUE(capteur->state().checked);
+    for (const char* image : {"ActiveCapteur1", "DesactiveCapteur1"}) {
+        EXPECT_TRUE(interface(image)->state().invisible) << image;
+        EXPECT_TRUE(interface(image)->actionInterface()->actionNames().isEmpty()) << image;
+    }
+
+    QAccessibleInterface* position = interface("Capteur1");
+    EXPECT_EQ(position->role(), QAccessible::Slider);
+    QAccessibleValueInterface* valeur = position->valueInterface();
+    ASSERT_NE(valeur, nullptr);
+    EXPECT_NEAR(valeur->currentValue().toDouble(), 3.321, 1e-3);
+    EXPECT_EQ(valeur->minimumValue().toDouble(), 0);
+    EXPECT_NEAR(valeur->maximumValue().toDouble(), 14.96, 0.02) << "the view's edge";
+    EXPECT_EQ(position->text(QAccessible::Description), "3,32 centimètres");
+    banc("Capteur1")->setFocus(Qt::TabFocusReason);
+    Touche(Qt::Key_Right);
+    EXPECT_EQ(position->text(QAccessible::Description), "3,42 centimètres");
+    auto* fixe = banc.operator()<QRadioButton>("Extremite(1)");
+    QTest::mouseClick(fixe, Qt::LeftButton, {}, QPoint(8, fixe->height() / 2));
+    EXPECT_EQ(valeur->maximumValue().toDouble(), 14) << "the string's end";
+    valeur->setCurrentValue(20.0);
+    EXPECT_EQ(valeur->currentValue().toDouble(), 14);
+
+    // The cover switches the sensor off: the box says so.
+    banc.Clique("Image3");
+    EXPECT_FALSE(capteur->state().checked);
 }
 
 TEST_F(ClavierTest, ClickablePicturesAreButtonsThatAssistiveToolsCanPress) {
@@ -143,12 +194,8 @@ TEST_F(ClavierTest, TabReachesEveryPanelInOrderButNothingUnderACover) {
     EXPECT_TRUE(atteint(couvert, "Label21"));
     // The oscilloscope's cover hides its sensors' boxes and time base; the string view
     // hides its own invitation.
-    for (const char* dessous : {"ActiveCapteur1", "ActiveCapteur2", "DesactiveCapteur1", "Sens(5)",
-                                "Sens(1)", "Sens(4)", "Label4"})
+    for (const char* dessous : {"Label9", "Label10", "Sens(5)", "Sens(1)", "Sens(4)", "Label4"})
         EXPECT_FALSE(atteint(couvert, dessous)) << dessous;
-    QAccessibleInterface* boite = QAccessible::queryAccessibleInterface(banc("ActiveCapteur1"));
-    EXPECT_TRUE(boite->state().invisible);
-    EXPECT_TRUE(boite->actionInterface()->actionNames().isEmpty());
 
     // Space on the focused invitation reveals the oscilloscope: what was under it comes
     // back in its order. Then closing the string view brings its invitation into the chain.
@@ -160,10 +207,14 @@ TEST_F(ClavierTest, TabReachesEveryPanelInOrderButNothingUnderACover) {
     Touche(Qt::Key_Space);
     const auto revele = parcours();
     EXPECT_LT(position(revele, "Image2"), position(revele, "Label4"));
-    EXPECT_LT(position(revele, "Image3"), position(revele, "ActiveCapteur1"));
-    EXPECT_LT(position(revele, "ActiveCapteur1"), position(revele, "Sens(5)"));
+    // Reading order: sensor 1, sensor 2, then the time base; the boxes' pictures are not
+    // stops of their own.
+    EXPECT_LT(position(revele, "Image3"), position(revele, "Label9"));
+    EXPECT_LT(position(revele, "Label9"), position(revele, "Label10"));
+    EXPECT_LT(position(revele, "Label10"), position(revele, "Sens(5)"));
     EXPECT_LT(position(revele, "Sens(5)"), static_cast<long>(revele.size()));
-    banc("ActiveCapteur1")->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(atteint(revele, "ActiveCapteur1"));
+    banc("Label9")->setFocus(Qt::TabFocusReason);
     Touche(Qt::Key_Space);
     EXPECT_FALSE(banc("Capteur1")->isHidden());
 
@@ -171,7 +222,7 @@ TEST_F(ClavierTest, TabReachesEveryPanelInOrderButNothingUnderACover) {
     // it back; the sensors were switched off by the cover.
     banc("Image3")->setFocus(Qt::TabFocusReason);
     Touche(Qt::Key_Space);
-    EXPECT_FALSE(atteint(parcours(), "DesactiveCapteur1"));
+    EXPECT_FALSE(atteint(parcours(), "Label9"));
     EXPECT_TRUE(banc("Capteur1")->isHidden());
 }
 

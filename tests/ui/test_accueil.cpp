@@ -2,6 +2,7 @@
 #include "commun/AideQt.h"
 #include "ui/Disposition.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -53,6 +54,9 @@ TEST_F(AccueilTest, LaidOutAsDesigned) {
     EXPECT_EQ(ui::Trouve<QLabel>(accueil, "titre")->font().pixelSize(), 43);
     EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->geometry(), QRect(0, 90, 733, 171));
     EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->accessibleName(), "Démarrer la simulation");
+    QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(accueil.data());
+    EXPECT_EQ(fenetre->role(), QAccessible::Window);
+    EXPECT_EQ(fenetre->text(QAccessible::Name), "Accueil de vibraLIGNE");
     delete accueil.data();
 }
 
