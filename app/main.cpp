@@ -4,9 +4,12 @@
 #include "ui/Zoom.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // French is the program's language, whatever the system's.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("vibraLIGNE"));
     QApplication::setWindowIcon(QIcon(ui::Logo(32)));

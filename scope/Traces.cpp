@@ -32,3 +32,29 @@ void Traces::TraceCapteur(int16_t n) {
 }
 
 } // namespace scope
+
+namespace scope {
+
+void Traces::RepartDeZero(int32_t tempsMs) {
+    releve_.clear();
+    origineMs_ = tempsMs;
+}
+
+void Traces::NoteEchantillon() {
+    // A sweep holds at most 20 s of ticks; this bound only guards against a clock that
+    // never lets the screen clear.
+    constexpr size_t LignesMax = 1'000'000;
+    if ((!capteurs_.EstActif(1) && !capteurs_.EstActif(2)) || releve_.size() >= LignesMax)
+        return;
+    sim::Echantillon e;
+    e.tempsS = (int64_t{etat_.TempsMs} - origineMs_) / 1000.0;
+    for (int n : {1, 2}) {
+        if (!capteurs_.EstActif(n))
+            continue;
+        const int k = sim::IndicePoint(capteurs_.Barre(n).Gauche());
+        (n == 1 ? e.capteur1 : e.capteur2) = sim::OrdonneeRepos - sim::OrdonneePoint(etat_, k);
+    }
+    releve_.push_back(e);
+}
+
+} // namespace scope

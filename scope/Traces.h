@@ -2,7 +2,10 @@
 
 #include "scope/EcranOscillo.h"
 #include "sim/Etat.h"
+#include "sim/Releve.h"
 #include "view/Capteurs.h"
+
+#include <vector>
 
 namespace scope {
 
@@ -14,10 +17,18 @@ public:
 
     void TraceCapteur(int16_t n);
 
+    // The samples behind the traces, a row per tick since the screen was last cleared:
+    // the model's values, not pixels read back, for a spreadsheet.
+    void NoteEchantillon();
+    void RepartDeZero(int32_t tempsMs);
+    const std::vector<sim::Echantillon>& Releve() const { return releve_; }
+
 private:
     EcranOscillo& ecran_;
     sim::EtatSimulation& etat_;
     const view::Capteurs& capteurs_;
+    std::vector<sim::Echantillon> releve_;
+    int32_t origineMs_ = 0;
 };
 
 } // namespace scope

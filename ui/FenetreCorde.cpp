@@ -56,6 +56,9 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
             capteurs_->Desactive(2);
         });
     traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
+    connect(&ecran_->Surface(), &SurfaceDessin::efface, this,
+            [this] { traces_->RepartDeZero(etat_.TempsMs); });
+    outils_ = new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_);
 
     Connecte();
     RendAccessible(this);
@@ -223,6 +226,7 @@ void FenetreCorde::Timer1_Timer() {
             AfficheCapteur(n);
         }
     }
+    traces_->NoteEchantillon();
 }
 
 void FenetreCorde::AfficheCapteur(int16_t n) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mesure/OutilsLecon.h"
 #include "scope/EcranOscillo.h"
 #include "scope/Traces.h"
 #include "sim/Etat.h"
@@ -35,6 +36,7 @@ public:
     QTimer& Timer1() { return timer1_; }
     view::VueCorde& Vue() { return *vue_; }
     scope::Traces& Traces() { return *traces_; }
+    mesure::OutilsLecon& Outils() { return *outils_; }
 
 protected:
     // Space plays or pauses, P steps; a focused control that uses the key keeps it. F11
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<view::Capteurs> capteurs_;
     std::unique_ptr<scope::EcranOscillo> ecran_;
     std::unique_ptr<scope::Traces> traces_;
+    mesure::OutilsLecon* outils_ = nullptr; // a child
 };
 
 } // namespace ui

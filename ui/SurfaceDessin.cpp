@@ -155,6 +155,7 @@ void SurfaceDessin::Efface() {
     PrepareImage();
     image_.fill(fond_);
     Touche(image_.rect());
+    emit efface();
 }
 
 void SurfaceDessin::Ligne(float x1, float y1, float x2, float y2, QColor couleur) {

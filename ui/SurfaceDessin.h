@@ -97,6 +97,8 @@ public:
 
 signals:
     void survolGlisser(QWidget* controle, float x, float y);
+    // The picture was cleared: what was drawn over it no longer belongs to it.
+    void efface();
     // The window moved to a screen of another ratio, or took another zoom: the picture was
     // kept, resampled, and whoever can draw it again crisply may.
     void resolutionModifiee();

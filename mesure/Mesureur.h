@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/SurfaceDessin.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace mesure {
+
+// A readout that follows the pointer over a surface, and a measuring line drawn by a
+// press-and-drag from the press to the pointer. Both are drawn over the picture, never
+// into it; the line stays until the next press or until the surface is cleared.
+class Mesureur : public QObject, public ui::Surcouche {
+    Q_OBJECT
+public:
+    // What to read at a place, in the surface's units (empty: nothing there), and between
+    // two places.
+    using Lecture = std::function<QString(QPointF unites)>;
+    using Ecart = std::function<QString(QPointF depart, QPointF arrivee)>;
+
+    Mesureur(ui::SurfaceDessin& surface, Lecture lecture, Ecart ecart);
+    ~Mesureur() override;
+
+    QString Texte() const;      // the readout under the pointer, or empty
+    QString TexteEcart() const; // the measurement, or empty
+    void Oublie();              // the measuring line goes
+
+    QRect Zone() const override;
+    void Peint(QPainter& p) const override;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    // Changes what is shown, and repaints what it covered and covers now.
+    template <typename F> void Change(F&& changement);
+    QRect BoiteTexte(const QString& texte, QPointF ancre) const;
+    QRect ZoneLigne() const;
+
+    ui::SurfaceDessin& surface_;
+    QPointer<ui::SurfaceDessin> vivante_; // the surface may go first, with the window
+    Lecture lecture_;
+    Ecart ecart_;
+    std::optional<QPointF> pointeur_;         // widget pixels
+    std::optional<QPointF> depart_, arrivee_; // surface units
+    bool enCours_ = false;
+};
+
+// A number for a person, in the language of the interface ("0,25" in French).
+QString Nombre(double valeur, int decimales = 2);
+
+} // namespace mesure

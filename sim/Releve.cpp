@@ -1,0 +1,102 @@
+#include "sim/Releve.h"
+
+#include "sim/Etat.h"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <system_error>
+
+namespace sim {
+namespace {
+
+void AjouteValeur(std::string& ligne, const std::optional<double>& valeur, FormatCsv format) {
+    ligne += format.separateur;
+    if (valeur)
+        ligne += NombreCsv(*valeur, 4, format);
+}
+
+std::optional<double> LitNombre(std::string champ, FormatCsv format) {
+    for (char& c : champ)
+        if (c == format.virgule)
+            c = '.';
+    double valeur = 0;
+    const auto [fin, erreur] = std::from_chars(champ.data(), champ.data() + champ.size(), valeur);
+    if (erreur != std::errc{} || fin != champ.data() + champ.size())
+        return std::nullopt;
+    return valeur;
+}
+
+} // namespace
+
+std::string NombreCsv(double valeur, int decimales, FormatCsv format) {
+    if (!std::isfinite(valeur))
+        return {};
+    char tampon[64];
+    const auto [fin, erreur] =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
+    std::string texte = erreur == std::errc{} ? std::string(tampon, fin) : std::string();
+    for (char& c : texte)
+        if (c == '.')
+            c = format.virgule;
+    // "-0,0000" is a zero.
+    if (texte.find_first_not_of(std::string("-0") + format.virgule) == std::string::npos)
+        texte.erase(0, texte.front() == '-' ? 1 : 0);
+    return texte;
+}
+
+std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format) {
+    std::string texte =
+        std::string("t (s)") + format.separateur + "y1 (cm)" + format.separateur + "y2 (cm)\n";
+    for (const Echantillon& e : echantillons) {
+        std::string ligne = NombreCsv(e.tempsS, 3, format);
+        AjouteValeur(ligne, e.capteur1, format);
+        AjouteValeur(ligne, e.capteur2, format);
+        texte += ligne + '\n';
+    }
+    return texte;
+}
+
+std::string CsvProfil(std::span<const double> elongations, FormatCsv format) {
+    std::string texte = std::string("x (cm)") + format.separateur + "y (cm)\n";
+    for (size_t i = 0; i < elongations.size(); ++i)
+        texte += NombreCsv(static_cast<double>(i) / PointsParCm, 4, format) + format.separateur +
+                 NombreCsv(elongations[i], 4, format) + '\n';
+    return texte;
+}
+
+std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, FormatCsv format) {
+    std::istringstream lignes(texte);
+    std::string ligne;
+    std::getline(lignes, ligne); // the header
+    std::vector<Echantillon> echantillons;
+    while (std::getline(lignes, ligne)) {
+        std::vector<std::string> champs(1);
+        for (char c : ligne) {
+            if (c == format.separateur)
+                champs.emplace_back();
+            else
+                champs.back().push_back(c);
+        }
+        if (champs.size() != 3)
+            return std::nullopt;
+        Echantillon e;
+        const auto temps = LitNombre(champs[0], format);
+        if (!temps)
+            return std::nullopt;
+        e.tempsS = *temps;
+        for (int n : {1, 2}) {
+            const std::string& champ = champs[static_cast<size_t>(n)];
+            if (champ.empty())
+                continue;
+            const auto valeur = LitNombre(champ, format);
+            if (!valeur)
+                return std::nullopt;
+            (n == 1 ? e.capteur1 : e.capteur2) = valeur;
+        }
+        echantillons.push_back(e);
+    }
+    return echantillons;
+}
+
+} // namespace sim

@@ -1,0 +1,40 @@
+#pragma once
+
+// What the oscilloscope traced, kept as numbers a spreadsheet can read, and the string's
+// profile: plain text, written the language's way.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+// One tick's samples: seconds since the screen was last cleared, and each sensor's
+// displacement in cm where it was on.
+struct Echantillon {
+    double tempsS = 0;
+    std::optional<double> capteur1, capteur2;
+};
+
+// French spreadsheets read a decimal comma and fields between semicolons.
+struct FormatCsv {
+    char virgule = ',';
+    char separateur = ';';
+};
+inline constexpr FormatCsv CsvFrancais{',', ';'};
+inline constexpr FormatCsv CsvAnglais{'.', ','};
+
+// A number with a fixed count of decimals, whatever the C locale says.
+std::string NombreCsv(double valeur, int decimales, FormatCsv format);
+
+// "t (s);y1 (cm);y2 (cm)", then a row per sample.
+std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format);
+// "x (cm);y (cm)", then a row per point, 1/12 cm apart from the vibrator.
+std::string CsvProfil(std::span<const double> elongations, FormatCsv format);
+
+// Reads back what CsvMesures wrote (empty where a sensor was off); nothing on a malformed
+// line.
+std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, FormatCsv format);
+
+} // namespace sim

@@ -1,0 +1,193 @@
+#include "commun/AideQt.h"
+#include "mesure/Fichiers.h"
+#include "sim/Excitation.h"
+#include "sim/ModeleOnde.h"
+#include "ui/Zoom.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+struct OutilsTest : ::testing::Test {
+    aide::Banc banc;
+    QTemporaryDir dossier;
+    mesure::OutilsLecon& outils = banc.fenetre->Outils();
+    QStringList erreurs;
+
+    void SetUp() override {
+        outils.signaleErreur = [this](const QString& message) { erreurs << message; };
+    }
+    QString Chemin(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+    static QByteArray Contenu(const QString& chemin) {
+        QFile fichier(chemin);
+        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+    }
+    // The numbers of a readout, in the order they appear.
+    static std::vector<double> Nombres(const QString& texte) {
+        std::vector<double> nombres;
+        static const QRegularExpression nombre(QStringLiteral("-?\\d+,\\d+"));
+        for (const auto& m : nombre.globalMatch(texte))
+            nombres.push_back(m.captured().replace(',', '.').toDouble());
+        return nombres;
+    }
+    void Survole(ui::SurfaceDessin& s, double x, double y, Qt::MouseButtons boutons = {}) {
+        QMouseEvent evenement(QEvent::MouseMove, s.VersWidget(x, y),
+                              s.mapToGlobal(s.VersWidget(x, y)), Qt::NoButton, boutons, {});
+        QCoreApplication::sendEvent(&s, &evenement);
+    }
+};
+
+TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
+    banc.horloge.secondes = 36005;
+    banc.Tick(0);
+    banc.Clique("Label21");        // the screen is cleared: the samples start from here
+    banc.Clique("ActiveCapteur1"); // at 3.32 cm: point 40
+    banc.Clique("ActiveCapteur2");
+    // Sensor 2 at point 52: one cm, 0.2 s at 5 cm/s, further on.
+    emit banc.Surface("Animation").survolGlisser(banc("Capteur2"), 52 / 12.0f, 0);
+    for (int tick = 0; tick < 300; ++tick)
+        banc.Tick();
+    ASSERT_TRUE(outils.EnregistreMesures(Chemin("mesures.csv")).isEmpty());
+    const QByteArray texte = Contenu(Chemin("mesures.csv"));
+    EXPECT_TRUE(texte.startsWith("t (s);y1 (cm);y2 (cm)\n0,010;")) << texte.left(40).data();
+    const auto lignes = sim::LitCsvMesures(texte.toStdString(), sim::CsvFrancais);
+    ASSERT_TRUE(lignes.has_value());
+    ASSERT_EQ(lignes->size(), 300u);
+    sim::EtatSimulation modele = banc.Etat();
+    double plusGrand = 0;
+    std::vector<double> sommets;
+    for (size_t i = 0; i < lignes->size(); ++i) {
+        const sim::Echantillon& e = (*lignes)[i];
+        EXPECT_NEAR(e.tempsS, 0.01 * static_cast<double>(i + 1), 1e-9);
+        modele.TempsMs = static_cast<int32_t>(36005000 + std::lround(e.tempsS * 1000));
+        sim::CalculeModele(modele, true);
+        ASSERT_TRUE(e.capteur1 && e.capteur2);
+        EXPECT_NEAR(*e.capteur1, modele.Elongation[40], 5e-5) << i;
+        EXPECT_NEAR(*e.capteur2, modele.Elongation[52], 5e-5) << i;
+        if (i >= 20) { // sensor 2 shows what sensor 1 showed 0.2 s before
+            EXPECT_NEAR(*e.capteur2, *(*lignes)[i - 20].capteur1, 1e-4) << i;
+        }
+        plusGrand = std::max(plusGrand, *e.capteur1);
+        if (i > 0 && i + 1 < lignes->size() && *e.capteur1 > *(*lignes)[i - 1].capteur1 &&
+            *e.capteur1 >= *(*lignes)[i + 1].capteur1)
+            sommets.push_back(e.tempsS);
+    }
+    EXPECT_NEAR(plusGrand, 0.5, 1e-3) << "the amplitude";
+    ASSERT_GE(sommets.size(), 2u);
+    EXPECT_NEAR(sommets[1] - sommets[0], 1.0, 0.011) << "the period";
+
+    // The string's profile: the drawn points of the current frame.
+    ASSERT_TRUE(outils.EnregistreProfil(Chemin("profil.csv")).isEmpty());
+    const QList<QByteArray> profil = Contenu(Chemin("profil.csv")).split('\n');
+    EXPECT_EQ(profil.first(), "x (cm);y (cm)");
+    EXPECT_EQ(profil.size(), 1 + 185 + 1);
+    EXPECT_TRUE(profil[13].startsWith("1,0000;"));
+}
+
+TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    for (int tick = 0; tick < 200; ++tick)
+        banc.Tick();
+    const QImage trace = banc.Surface("Oscillo").Image();
+
+    // Through the keys and the dialog, into a folder that is not there.
+    outils.demandeChemin = [this](const QString& titre, const QString&, const QString&) {
+        EXPECT_EQ(titre, "Enregistrer les mesures…");
+        return Chemin("absent/mesures.csv");
+    };
+    QTest::keyClick(banc.fenetre.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(erreurs.size(), 1);
+    EXPECT_EQ(erreurs[0], "Impossible d'enregistrer « mesures.csv » : le dossier n'existe pas.");
+
+    // A write that fails half way (the file size limit stands for a full disk): the
+    // existing file is untouched and no temporary file is left.
+    QFile existant(Chemin("mesures.csv"));
+    ASSERT_TRUE(existant.open(QIODevice::WriteOnly));
+    existant.write("ancien");
+    existant.close();
+    rlimit limite{}, avant{};
+    getrlimit(RLIMIT_FSIZE, &avant);
+    limite = avant;
+    limite.rlim_cur = 64;
+    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    const QString raison = outils.EnregistreMesures(Chemin("mesures.csv"));
+    setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signalAvant);
+    EXPECT_FALSE(raison.isEmpty());
+    EXPECT_EQ(Contenu(Chemin("mesures.csv")), "ancien");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"mesures.csv"});
+
+    EXPECT_EQ(mesure::EcritFichier(dossier.path() + "/", "x"), "aucun nom de fichier");
+    // Nothing on screen was lost, and the lesson goes on.
+    EXPECT_EQ(banc.Surface("Oscillo").Image(), trace);
+    EXPECT_TRUE(banc.fenetre->Timer1().isActive());
+}
+
+TEST_F(OutilsTest, TheCopiedPictureIsTheWindowsPixels) {
+    banc.Clique("Label21");
+    QTest::keyClick(banc.fenetre.get(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copie = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copie.size(), QSize(1280, 720));
+    EXPECT_EQ(copie.convertToFormat(QImage::Format_RGB32),
+              banc.fenetre->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    ASSERT_TRUE(outils.EnregistreImage(Chemin("fenetre.png")).isEmpty());
+    EXPECT_EQ(QImage(Chemin("fenetre.png")).convertToFormat(QImage::Format_RGB32),
+              copie.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
+    banc.Clique("Label21");
+    auto& vue = banc.Surface("Animation");
+    auto& ecran = banc.Surface("Oscillo");
+    for (double zoom : {1.0, 1.5}) {
+        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        banc.Tick();
+        // Half a pixel, in cm, is all a readout may be off by.
+        const double demiPixel = 0.5 / vue.echelle().PixelX(1) + 0.005 + 1e-9;
+        Survole(vue, 3.0, 2.0);
+        auto nombres = Nombres(outils.SurLaCorde().Texte());
+        ASSERT_EQ(nombres.size(), 2u) << outils.SurLaCorde().Texte().toStdString();
+        EXPECT_NEAR(nombres[0], 3.0, demiPixel) << zoom;
+        EXPECT_NEAR(nombres[1], banc.Etat().Elongation[36], 0.005) << zoom;
+        EXPECT_TRUE(outils.SurLaCorde().Texte().startsWith("x = ")) << zoom;
+        QEvent depart(QEvent::Leave);
+        QCoreApplication::sendEvent(&vue, &depart);
+        EXPECT_TRUE(outils.SurLaCorde().Texte().isEmpty()) << "gone when the pointer leaves";
+
+        // On the screen: a 5 s sweep over ten divisions; up is positive.
+        Survole(ecran, 4.0, 2.5);
+        nombres = Nombres(outils.SurLEcran().Texte());
+        ASSERT_EQ(nombres.size(), 2u);
+        EXPECT_NEAR(nombres[0], 2.0, 0.02) << zoom;
+        EXPECT_NEAR(nombres[1], 1.0, 0.02) << zoom;
+        const QImage avant = ecran.Image();
+        QTest::mousePress(&ecran, Qt::LeftButton, {}, ecran.VersWidget(2, 3).toPoint());
+        Survole(ecran, 4, 1, Qt::LeftButton);
+        QTest::mouseRelease(&ecran, Qt::LeftButton, {}, ecran.VersWidget(4, 1).toPoint());
+        nombres = Nombres(outils.SurLEcran().TexteEcart());
+        ASSERT_EQ(nombres.size(), 3u) << outils.SurLEcran().TexteEcart().toStdString();
+        EXPECT_NEAR(nombres[0], 1.0, 0.02) << "dt";
+        EXPECT_NEAR(nombres[1], 2.0, 0.05) << "dy";
+        EXPECT_NEAR(nombres[2], 1.0, 0.02) << "1/dt";
+        EXPECT_EQ(ecran.Image(), avant) << "drawn over the picture, never into it";
+        auto* base = banc.operator()<QRadioButton>("Sens(2)");
+        QTest::mouseClick(base, Qt::LeftButton, {}, QPoint(8, base->height() / 2));
+        EXPECT_TRUE(outils.SurLEcran().TexteEcart().isEmpty()) << "gone with a clear";
+        auto* retour = banc.operator()<QRadioButton>("Sens(1)");
+        QTest::mouseClick(retour, Qt::LeftButton, {}, QPoint(8, retour->height() / 2));
+    }
+}
+
+} // namespace
