@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
 
 #include "ui/Construction.h"
@@ -13,14 +14,14 @@ Accueil::Accueil(FabriqueFenetre fabrique, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), fabrique_(std::move(fabrique)) {
     setAttribute(Qt::WA_DeleteOnClose);
     ui::ConstruitFenetre(this, ui::DispositionAccueil);
-    setAccessibleName(QStringLiteral("Accueil de vibraLIGNE"));
+    setAccessibleName(tr("Accueil de vibraLIGNE"));
     connect(ui::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
             &Accueil::Demarre);
     auto* banniere = ui::Trouve<ui::Etiquette>(this, "Image1");
     connect(banniere, &ui::Etiquette::clique, this, &Accueil::Demarre);
-    banniere->setAccessibleName(QStringLiteral("Démarrer la simulation"));
+    banniere->setAccessibleName(tr("Démarrer la simulation"));
     banniere->setAccessibleDescription(
-        QStringLiteral("Image d'une onde le long d'une corde, avec deux capteurs"));
+        tr("Image d'une onde le long d'une corde, avec deux capteurs"));
     banniere->setFocusPolicy(Qt::TabFocus);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application logo, drawn in code, as the PNG icons the desktop theme wants:
 //   generer_icones DIR  ->  DIR/NxN/apps/org.vibraligne.VibraLIGNE.png for each size
 

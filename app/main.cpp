@@ -1,17 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
+#include "app/LigneDeCommande.h"
 #include "ui/FenetreCorde.h"
 #include "ui/Images.h"
 #include "ui/Zoom.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("vibraLIGNE"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VIBRA_VERSION));
+    const app::Commande commande = app::LitLigneDeCommande(argc, argv);
+    if (commande.sortie)
+        return *commande.sortie;
+
     QApplication application(argc, argv);
-    // French is the program's language, whatever the system's.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ui::InstalleLangue(commande.langue);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setApplicationName(QStringLiteral("vibraLIGNE"));
     QApplication::setWindowIcon(QIcon(ui::Logo(32)));
 
     auto* accueil = new app::Accueil([] { return new ui::FenetreCorde(sim::HorlogeSysteme()); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program as a class sees it: the real main window with its real timer and
 // clock, oscilloscope revealed, both sensors on, for a while; then ticks per second, CPU
 // seconds per second and peak resident memory of the process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick and its parts, at device pixel ratio 1 and 2 in the same run, so that every
 // speed-up reads as a ratio against the naive frame measured beside it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the oscilloscope traced, kept as numbers a spreadsheet can read, and the string's

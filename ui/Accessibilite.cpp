@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Accessibilite.h"
 
 #include "ui/Construction.h"
@@ -6,6 +7,7 @@
 
 #include <QAbstractSlider>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
 #include <QPointer>
@@ -24,39 +26,51 @@ struct Description {
 };
 
 constexpr Description Descriptions[] = {
-    {"Command1", "Pause", "Mettre la simulation en pause (Espace)"},
-    {"Command2", "Lecture", "Reprendre la simulation (Espace)"},
-    {"Command3", "Avancer de 50 ms",
-     "Mettre en pause et avancer la simulation de 50 millisecondes (P)"},
-    {"Image2", "Masquer l'animation", "Fermer la vue de la corde"},
-    {"Label4", "Afficher l'animation", nullptr},
-    {"Image3", "Masquer l'évolution temporelle",
-     "Fermer l'oscilloscope et désactiver les capteurs"},
-    {"Label21", "Afficher l'évolution temporelle", nullptr},
-    {"Label16", "Vibration périodique", "Choisir une vibration périodique"},
-    {"Label17", "Vibration solitaire", "Choisir une vibration solitaire"},
-    {"Command5", "Impulsion étroite", "Lancer une impulsion étroite"},
-    {"Command4", "Impulsion moyenne", "Lancer une impulsion moyenne"},
-    {"Command6", "Impulsion large", "Lancer une impulsion large"},
-    {"Label9", "Capteur 1", "Activer ou désactiver le capteur 1"},
-    {"Label10", "Capteur 2", "Activer ou désactiver le capteur 2"},
-    {"Capteur1", "Position du capteur 1", nullptr},
-    {"Capteur2", "Position du capteur 2", nullptr},
-    {"freq", "Fréquence", nullptr},
-    {"Amplitude", "Amplitude", nullptr},
-    {"Deformation", "Déformation", nullptr},
-    {"AmplitudeSoliton", "Amplitude de l'impulsion", nullptr},
-    {"CeleriteOnde", "Célérité de l'onde", nullptr},
-    {"Amortissement", "Amortissement", nullptr},
-    {"Extremite(0)", "Extrémité sans fin", "L'onde quitte la corde sans revenir"},
-    {"Extremite(1)", "Extrémité fixe", nullptr},
-    {"Extremite(2)", "Extrémité libre", nullptr},
-    {"Sens(5)", "0,1 seconde par division", nullptr},
-    {"Sens(0)", "0,2 seconde par division", nullptr},
-    {"Sens(1)", "0,5 seconde par division", nullptr},
-    {"Sens(2)", "1 seconde par division", nullptr},
-    {"Sens(3)", "1,5 seconde par division", nullptr},
-    {"Sens(4)", "2 secondes par division", nullptr},
+    {"Command1", QT_TRANSLATE_NOOP("Accessibilite", "Pause"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Mettre la simulation en pause (Espace)")},
+    {"Command2", QT_TRANSLATE_NOOP("Accessibilite", "Lecture"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Reprendre la simulation (Espace)")},
+    {"Command3", QT_TRANSLATE_NOOP("Accessibilite", "Avancer de 50 ms"),
+     QT_TRANSLATE_NOOP("Accessibilite",
+                       "Mettre en pause et avancer la simulation de 50 millisecondes (P)")},
+    {"Image2", QT_TRANSLATE_NOOP("Accessibilite", "Masquer l'animation"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Fermer la vue de la corde")},
+    {"Label4", QT_TRANSLATE_NOOP("Accessibilite", "Afficher l'animation"), nullptr},
+    {"Image3", QT_TRANSLATE_NOOP("Accessibilite", "Masquer l'évolution temporelle"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Fermer l'oscilloscope et désactiver les capteurs")},
+    {"Label21", QT_TRANSLATE_NOOP("Accessibilite", "Afficher l'évolution temporelle"), nullptr},
+    {"Label16", QT_TRANSLATE_NOOP("Accessibilite", "Vibration périodique"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Choisir une vibration périodique")},
+    {"Label17", QT_TRANSLATE_NOOP("Accessibilite", "Vibration solitaire"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Choisir une vibration solitaire")},
+    {"Command5", QT_TRANSLATE_NOOP("Accessibilite", "Impulsion étroite"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Lancer une impulsion étroite")},
+    {"Command4", QT_TRANSLATE_NOOP("Accessibilite", "Impulsion moyenne"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Lancer une impulsion moyenne")},
+    {"Command6", QT_TRANSLATE_NOOP("Accessibilite", "Impulsion large"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Lancer une impulsion large")},
+    {"Label9", QT_TRANSLATE_NOOP("Accessibilite", "Capteur 1"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Activer ou désactiver le capteur 1")},
+    {"Label10", QT_TRANSLATE_NOOP("Accessibilite", "Capteur 2"),
+     QT_TRANSLATE_NOOP("Accessibilite", "Activer ou désactiver le capteur 2")},
+    {"Capteur1", QT_TRANSLATE_NOOP("Accessibilite", "Position du capteur 1"), nullptr},
+    {"Capteur2", QT_TRANSLATE_NOOP("Accessibilite", "Position du capteur 2"), nullptr},
+    {"freq", QT_TRANSLATE_NOOP("Accessibilite", "Fréquence"), nullptr},
+    {"Amplitude", QT_TRANSLATE_NOOP("Accessibilite", "Amplitude"), nullptr},
+    {"Deformation", QT_TRANSLATE_NOOP("Accessibilite", "Déformation"), nullptr},
+    {"AmplitudeSoliton", QT_TRANSLATE_NOOP("Accessibilite", "Amplitude de l'impulsion"), nullptr},
+    {"CeleriteOnde", QT_TRANSLATE_NOOP("Accessibilite", "Célérité de l'onde"), nullptr},
+    {"Amortissement", QT_TRANSLATE_NOOP("Accessibilite", "Amortissement"), nullptr},
+    {"Extremite(0)", QT_TRANSLATE_NOOP("Accessibilite", "Extrémité sans fin"),
+     QT_TRANSLATE_NOOP("Accessibilite", "L'onde quitte la corde sans revenir")},
+    {"Extremite(1)", QT_TRANSLATE_NOOP("Accessibilite", "Extrémité fixe"), nullptr},
+    {"Extremite(2)", QT_TRANSLATE_NOOP("Accessibilite", "Extrémité libre"), nullptr},
+    {"Sens(5)", QT_TRANSLATE_NOOP("Accessibilite", "0,1 seconde par division"), nullptr},
+    {"Sens(0)", QT_TRANSLATE_NOOP("Accessibilite", "0,2 seconde par division"), nullptr},
+    {"Sens(1)", QT_TRANSLATE_NOOP("Accessibilite", "0,5 seconde par division"), nullptr},
+    {"Sens(2)", QT_TRANSLATE_NOOP("Accessibilite", "1 seconde par division"), nullptr},
+    {"Sens(3)", QT_TRANSLATE_NOOP("Accessibilite", "1,5 seconde par division"), nullptr},
+    {"Sens(4)", QT_TRANSLATE_NOOP("Accessibilite", "2 secondes par division"), nullptr},
 };
 
 // Panel by panel, as the eye reads the window: the string view, the vibration, the
@@ -149,7 +163,8 @@ public:
         if (EstUneBarre() && quoi == QAccessible::Description)
             return DescriptionPosition(Barre()->Gauche());
         if (EstUneBarre() && quoi == QAccessible::Help)
-            return QStringLiteral("Flèches gauche et droite pour le déplacer");
+            return QCoreApplication::translate("Accessibilite",
+                                               "Flèches gauche et droite pour le déplacer");
         return QAccessibleWidget::text(quoi);
     }
     QVariant currentValue() const override { return double(Barre()->Gauche()); }
@@ -216,24 +231,28 @@ private:
 } // namespace
 
 QString DescriptionPosition(float abscisseCm) {
-    return QLocale(QLocale::French).toString(abscisseCm, 'f', 2) + QStringLiteral(" centimètres");
+    return QCoreApplication::translate("Accessibilite", "%1 centimètres")
+        .arg(QLocale().toString(abscisseCm, 'f', 2));
 }
 
 QString ValeurAccessible(const QString& barre, int valeur) {
-    const QLocale francais(QLocale::French);
-    const auto avecUnite = [&](double nombre, const char* unite) {
-        return francais.toString(nombre, 'g', 3) + QString::fromUtf8(unite);
+    const auto avecUnite = [](double nombre, const char* unite) {
+        return QCoreApplication::translate("Accessibilite", unite)
+            .arg(QLocale().toString(nombre, 'g', 3));
     };
     if (barre == "freq")
-        return avecUnite(valeur / 10.0, " hertz");
+        return avecUnite(valeur / 10.0, QT_TRANSLATE_NOOP("Accessibilite", "%1 hertz"));
     if (barre == "Amplitude" || barre == "AmplitudeSoliton")
-        return avecUnite(valeur / 10.0, " centimètre");
+        return avecUnite(valeur / 10.0, QT_TRANSLATE_NOOP("Accessibilite", "%1 centimètre"));
     if (barre == "CeleriteOnde")
-        return avecUnite(valeur / 10.0, " centimètre par seconde");
+        return avecUnite(valeur / 10.0,
+                         QT_TRANSLATE_NOOP("Accessibilite", "%1 centimètre par seconde"));
     if (barre == "Deformation")
-        return QStringLiteral("montée pendant %1 % de la période").arg(100 - valeur);
+        return QCoreApplication::translate("Accessibilite", "montée pendant %1 % de la période")
+            .arg(100 - valeur);
     if (barre == "Amortissement")
-        return avecUnite(valeur / 10.0, " par 10 centimètres");
+        return avecUnite(valeur / 10.0,
+                         QT_TRANSLATE_NOOP("Accessibilite", "%1 par 10 centimètres"));
     return QString::number(valeur);
 }
 
@@ -248,9 +267,10 @@ void InstalleFabriqueAccessible() {
 void RendAccessible(QWidget* fenetre) {
     for (const Description& d : Descriptions) {
         QWidget* controle = Trouve<QWidget>(fenetre, d.nom);
-        controle->setAccessibleName(QString::fromUtf8(d.accessible));
+        controle->setAccessibleName(QCoreApplication::translate("Accessibilite", d.accessible));
         if (d.description != nullptr)
-            controle->setAccessibleDescription(QString::fromUtf8(d.description));
+            controle->setAccessibleDescription(
+                QCoreApplication::translate("Accessibilite", d.description));
         // Tab only: a click must not move the focus away from where the user left it.
         if (controle->focusPolicy() == Qt::NoFocus)
             controle->setFocusPolicy(Qt::TabFocus);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Construction.h"
 
 #include "ui/Accessibilite.h"
@@ -7,6 +8,7 @@
 #include "ui/Zoom.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -20,7 +22,7 @@ namespace ui {
 namespace {
 
 QString Nom(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), texte.size());
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
 Qt::Alignment Alignement(unsigned drapeaux) {
@@ -52,7 +54,7 @@ Echelle EchelleDe(std::string_view nom) {
 QWidget* CreeEtiquette(const Controle& c, QWidget* parent) {
     auto* etiquette = new Etiquette(parent, c.curseur == Curseur::Main);
     etiquette->setTextFormat(Qt::PlainText);
-    etiquette->setText(Nom(c.legende));
+    etiquette->setText(Legende(c.legende));
     etiquette->setAlignment(Alignement(c.drapeaux));
     etiquette->setWordWrap(c.drapeaux & RetourLigne);
     Colore(etiquette, c.fond, c.texte);
@@ -68,7 +70,7 @@ QWidget* CreeImage(const Controle& c, QWidget* parent) {
 
 QWidget* CreeBouton(const Controle& c, QWidget* parent) {
     auto* bouton = new QToolButton(parent);
-    bouton->setText(Nom(c.legende));
+    bouton->setText(Legende(c.legende));
     bouton->setToolButtonStyle(c.legende.empty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextUnderIcon);
     Colore(bouton, c.fond, c.texte);
@@ -92,7 +94,7 @@ QWidget* CreeBarre(const Controle& c, QWidget* parent) {
 }
 
 QWidget* CreeOption(const Controle& c, QWidget* parent, QButtonGroup*& groupe) {
-    auto* option = new QRadioButton(Nom(c.legende), parent);
+    auto* option = new QRadioButton(Legende(c.legende), parent);
     Colore(option, c.fond, c.texte);
     option->setAutoFillBackground(true);
     option->setChecked(c.drapeaux & Coche);
@@ -167,6 +169,11 @@ void Dimensionne(QWidget* w, const Controle& c, QPoint origine, double zoom,
 }
 
 } // namespace
+
+QString Legende(std::string_view francais) {
+    const std::string source(francais);
+    return QCoreApplication::translate("Disposition", source.c_str());
+}
 
 QFont PoliceQt(const Police& police, double zoom) {
     static const bool substitue = [] {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/Disposition.h"
@@ -14,6 +15,9 @@ namespace ui {
 // Calibri at the layout's 120 dpi (a point is 120/72 pixels) times the zoom, Carlito where
 // it is missing.
 QFont PoliceQt(const Police& police, double zoom = 1);
+
+// A caption of the layout in the language of the interface; French is the source.
+QString Legende(std::string_view francais);
 
 // Creates every control of the layout inside the window, named after the layout, at
 // zoom 1.

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two windows as data: every control with its container, place in twips (designed at
 // 120 dpi, 12 twips to the pixel), caption, colours, font and cursor. Containers are listed
 // before their children; within a container, front to back.
+
+#include <QtGlobal>
 
 #include <cstdint>
 #include <span>
@@ -119,10 +122,11 @@ extern const Fenetre DispositionAccueil;
 std::span<const BarreParametre> BarresParametres();
 std::span<const EchelleSurface> EchellesSurfaces();
 
-// The welcome window's description, word for word.
-inline constexpr std::string_view TexteDescription =
+// The welcome window's description, word for word (the French source of its translations).
+inline constexpr std::string_view TexteDescription = QT_TRANSLATE_NOOP(
+    "Disposition",
     "VibraLIGNE anime un modèle de l'onde transversale dans un milieu à une dimension. "
     "L'onde peut être sinusoïdale ou solitaire.  Des \"capteur\" permettent de "
-    "représenter l'évolution temporelle de l'état d'un ou deux points du milieu.";
+    "représenter l'évolution temporelle de l'état d'un ou deux points du milieu.");
 
 } // namespace ui

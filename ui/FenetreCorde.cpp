@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FenetreCorde.h"
 
 #include "sim/Excitation.h"
@@ -297,13 +298,12 @@ void FenetreCorde::ChoisitExtremite(int16_t extremite) {
 
 // Which frequencies give a standing wave, for the current wave speed.
 void FenetreCorde::DecritExtremites() {
-    const QLocale francais(QLocale::French);
     for (int16_t extremite : {sim::ExtremiteFixe, sim::ExtremiteLibre}) {
         QStringList frequences;
         for (double f : sim::FrequencesPropres(extremite, etat_.Celerite))
-            frequences << francais.toString(f, 'f', 2);
-        const QString texte = QStringLiteral("Fréquences propres : %1 Hz")
-                                  .arg(frequences.join(QStringLiteral(" ; ")));
+            frequences << QLocale().toString(f, 'f', 2);
+        const QString texte =
+            tr("Fréquences propres : %1 Hz").arg(frequences.join(QStringLiteral(" ; ")));
         QWidget* option =
             Trouve<QWidget>(this, ("Extremite(" + std::to_string(extremite) + ")").c_str());
         option->setToolTip(texte);

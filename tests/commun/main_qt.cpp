@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/Langue.h"
+
 #include <QApplication>
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // French is the program's language, whatever the system's.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ui::InstalleLangue(ui::Langue::Francais);
     QApplication::setStyle(QStringLiteral("Fusion"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

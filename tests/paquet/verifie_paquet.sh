@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the project into a scratch prefix and builds its Debian package, then checks
 # what a desktop needs: the program, the desktop entry, the icons, the AppStream file, all
-# valid, and a package whose dependencies name the Qt runtime and the Carlito font.
+# valid; what a technician reads: the manual page, the copyright, --help and --version,
+# without a display; and a package lintian finds nothing against, whose dependencies name
+# the Qt runtime and the Carlito font.
 #   verifie_paquet.sh BUILD_DIR
 set -euo pipefail
 construction="$1"
@@ -11,7 +14,9 @@ trap 'rm -rf "$travail"' EXIT
 echo "== cmake --install"
 cmake --install "$construction" --prefix "$travail/prefixe" >/dev/null
 id=org.vibraligne.VibraLIGNE
-for fichier in bin/vibraligne share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+for fichier in bin/vibraligne share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+               share/man/man1/vibraligne.1.gz share/doc/vibraligne/copyright \
+               share/doc/vibraligne/changelog.gz; do
     test -f "$travail/prefixe/$fichier" || { echo "missing $fichier"; exit 1; }
 done
 for cote in 16 32 48 64 128 256; do
@@ -21,6 +26,27 @@ for cote in 16 32 48 64 128 256; do
 done
 desktop-file-validate "$travail/prefixe/share/applications/$id.desktop"
 appstreamcli validate --no-net "$travail/prefixe/share/metainfo/$id.metainfo.xml"
+
+grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+    "$travail/prefixe/share/metainfo/$id.metainfo.xml"
+man --warnings -E UTF-8 -l "$travail/prefixe/share/man/man1/vibraligne.1.gz" 2>&1 >/dev/null |
+    { ! grep .; } || { echo "the manual page has errors"; exit 1; }
+
+echo "== command line, without a display"
+programme="$travail/prefixe/bin/vibraligne"
+sans_ecran() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$programme" "$@"; }
+sans_ecran --version | grep -qx "vibraLIGNE [0-9.]*" || { echo "--version"; exit 1; }
+sans_ecran --help | grep -q -- "--lang" || { echo "--help"; exit 1; }
+LANGUAGE=en sans_ecran --help | grep -q "^Usage: vibraligne" || { echo "--help in English"; exit 1; }
+for mauvais in --inconnue "--lang de"; do
+    set +e
+    # shellcheck disable=SC2086
+    message=$(sans_ecran $mauvais 2>&1)
+    code=$?
+    set -e
+    [ "$code" -eq 2 ] && grep -q "vibraligne --help" <<<"$message" ||
+        { echo "$mauvais: exit $code, said: $message"; exit 1; }
+done
 
 echo "== cpack -G DEB"
 (cd "$travail" && cpack -G DEB --config "$construction/CPackConfig.cmake" >/dev/null)
@@ -36,4 +62,7 @@ for fichier in usr/bin/vibraligne usr/share/applications/$id.desktop \
     test -f "$travail/racine/$fichier" || { echo "the package lacks /$fichier"; exit 1; }
 done
 test -x "$travail/racine/usr/bin/vibraligne"
+echo "== lintian"
+lintian --fail-on error,warning "$paquet" 2>&1 | grep -v "root privileges" || true
+lintian --fail-on error,warning "$paquet" >/dev/null 2>&1 || { echo "lintian complains"; exit 1; }
 echo "package checked: $(basename "$paquet")"

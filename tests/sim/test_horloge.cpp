@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Excitation.h"
 #include "sim/Horloge.h"
 #include "sim/ModeleOnde.h"

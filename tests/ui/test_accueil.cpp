@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
 #include "commun/AideQt.h"
 #include "ui/Disposition.h"

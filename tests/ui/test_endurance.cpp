@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thirty students clicking at random: a seeded random sequence of everything a mouse and a
 // keyboard can do to the main window, delivered where the controls are (a control under a
 // cover gets nothing, as for a user), with a clock that misbehaves between the actions.

@@ -1,9 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Accueil.h"
 #include "commun/AideQt.h"
+#include "ui/Langue.h"
 #include "ui/Zoom.h"
 
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -327,6 +333,57 @@ TEST(FenetreCorde, LabelsWithoutAHandlerChangeNothing) {
     EXPECT_EQ(banc.Etat().TempsMs, avant.TempsMs);
     EXPECT_FALSE(banc("OngletPeriodique")->isHidden());
     EXPECT_TRUE(banc("Capteur1")->isHidden());
+}
+
+} // namespace
+
+namespace {
+
+// Every English caption fits its laid-out box at its font: a translation shortens its
+// wording, never the layout. Where the French itself, as laid out, overhangs its box (by a
+// pixel of side bearing, or a line's leading), the English may go as far and no further.
+TEST(Langues, EveryEnglishCaptionFitsItsBox) {
+    std::map<std::string, QSize> place;
+    for (ui::Langue langue : {ui::Langue::Francais, ui::Langue::Anglais}) {
+        ui::InstalleLangue(langue);
+        aide::Banc banc;
+        app::Accueil accueil([] { return nullptr; });
+        const std::pair<QWidget*, const ui::Fenetre*> fenetres[] = {
+            {banc.fenetre.get(), &ui::DispositionCorde}, {&accueil, &ui::DispositionAccueil}};
+        for (auto [fenetre, disposition] : fenetres)
+            for (const ui::Controle& c : disposition->controles) {
+                if (c.legende.empty() || c.genre == ui::Genre::Image)
+                    continue;
+                QWidget* w = ui::Trouve<QWidget>(fenetre, std::string(c.nom).c_str());
+                // A trailing space is the layout's, never seen.
+                const QString texte = ui::Legende(c.legende).trimmed();
+                QSize boite = w->size();
+                if (c.genre == ui::Genre::Option)
+                    boite.rwidth() -= w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                      w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+                const int drapeaux = c.drapeaux & ui::RetourLigne ? Qt::TextWordWrap : 0;
+                QSize taille = QFontMetrics(w->font())
+                                   .boundingRect(QRect(QPoint(), boite), drapeaux, texte)
+                                   .size();
+                // One line may overhang its box by the font's leading, as laid out.
+                if (drapeaux == 0 && !texte.contains('\n'))
+                    taille.setHeight(0);
+                const std::string cle = std::string(disposition->nom) + "/" + std::string(c.nom);
+                if (langue == ui::Langue::Francais) {
+                    place[cle] = boite.expandedTo(taille);
+                    continue;
+                }
+                EXPECT_LE(taille.width(), place.at(cle).width())
+                    << cle << ": " << texte.toStdString();
+                EXPECT_LE(taille.height(), place.at(cle).height())
+                    << cle << ": " << texte.toStdString();
+            }
+        if (langue == ui::Langue::Anglais) {
+            EXPECT_EQ(banc.operator()<QLabel>("Label9")->text(), "Sensor 1") << "really English";
+        }
+    }
+    EXPECT_GT(place.size(), 40u);
+    ui::InstalleLangue(ui::Langue::Francais);
 }
 
 } // namespace

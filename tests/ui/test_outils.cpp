@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
 #include "mesure/Fichiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
+#include "ui/Langue.h"
 #include "ui/Zoom.h"
 
 #include <QClipboard>
@@ -85,6 +87,18 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
     EXPECT_NEAR(plusGrand, 0.5, 1e-3) << "the amplitude";
     ASSERT_GE(sommets.size(), 2u);
     EXPECT_NEAR(sommets[1] - sommets[0], 1.0, 0.011) << "the period";
+
+    // In English, a point and commas, the same numbers.
+    ui::InstalleLangue(ui::Langue::Anglais);
+    const QString raison = outils.EnregistreMesures(Chemin("measurements.csv"));
+    ui::InstalleLangue(ui::Langue::Francais);
+    ASSERT_TRUE(raison.isEmpty());
+    const QByteArray anglais = Contenu(Chemin("measurements.csv"));
+    EXPECT_TRUE(anglais.startsWith("t (s),y1 (cm),y2 (cm)\n0.010,"));
+    const auto relues = sim::LitCsvMesures(anglais.toStdString(), sim::CsvAnglais);
+    ASSERT_TRUE(relues.has_value());
+    EXPECT_EQ(relues->size(), lignes->size());
+    EXPECT_EQ(relues->back().capteur2, lignes->back().capteur2);
 
     // The string's profile: the drawn points of the current frame.
     ASSERT_TRUE(outils.EnregistreProfil(Chemin("profil.csv")).isEmpty());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The same checks under every platform condition a school computer may offer; ctest runs
 // this program once per condition (see CMakeLists.txt), and the variables below say which
 // one it is in, so that each run also proves its condition really held.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader hears, through the real AT-SPI bus: starts the program, presses its
 # way to the main window as Orca would let a pupil do, and checks roles, names, states,
 # actions and values. Run inside a D-Bus session and an X server; exits non-zero on the

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/LigneDeCommande.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace app {
+namespace {
+
+// Qt's own options, which the application object reads after this parser: accepted here,
+// never shown in the help.
+constexpr const char* OptionsDeQtAvecValeur[] = {"platform",        "style",        "display",
+                                                 "qwindowgeometry", "qwindowtitle", "stylesheet",
+                                                 "plugin",          "session"};
+constexpr const char* OptionsDeQtSansValeur[] = {"reverse", "widgetcount", "nograb", "dograb"};
+
+void Ecrit(std::FILE* flux, const QString& texte) {
+    std::fputs(texte.toLocal8Bit().constData(), flux);
+}
+
+} // namespace
+
+Commande LitLigneDeCommande(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // The language first: the help is given in it.
+    Commande commande;
+    QString langueDemandee;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            langueDemandee = arguments[i].mid(7);
+        else if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
+            langueDemandee = arguments[i + 1];
+    }
+    const bool langueValable = langueDemandee.isEmpty() || langueDemandee == QLatin1String("fr") ||
+                               langueDemandee == QLatin1String("en");
+    commande.langue = ui::LangueChoisie(langueValable ? langueDemandee : QString());
+    const auto traducteur = ui::Traducteur(commande.langue);
+    const auto t = [&traducteur](const char* francais) {
+        const QString traduit =
+            traducteur ? traducteur->translate("LigneDeCommande", francais) : QString();
+        return traduit.isEmpty() ? QString::fromUtf8(francais) : traduit;
+    };
+
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        t(QT_TRANSLATE_NOOP("LigneDeCommande", "vibraLIGNE anime une onde transversale le long "
+                                               "d'une corde, pour la classe de physique.")));
+    const QCommandLineOption aide({"h", "help"},
+                                  t(QT_TRANSLATE_NOOP("LigneDeCommande", "Affiche cette aide.")));
+    const QCommandLineOption version(
+        {"v", "version"}, t(QT_TRANSLATE_NOOP("LigneDeCommande", "Affiche la version.")));
+    const QCommandLineOption langue(
+        "lang",
+        t(QT_TRANSLATE_NOOP("LigneDeCommande",
+                            "Langue de l'interface : fr ou en (par défaut, celle du système si "
+                            "c'est l'anglais, sinon le français).")),
+        t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue")));
+    options.addOptions({aide, version, langue});
+    for (const char* nom : OptionsDeQtAvecValeur) {
+        QCommandLineOption qt(QString::fromLatin1(nom), QString(), QStringLiteral("valeur"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(qt);
+    }
+    for (const char* nom : OptionsDeQtSansValeur) {
+        QCommandLineOption qt(QString::fromLatin1(nom));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(qt);
+    }
+
+    const QString essayez =
+        t(QT_TRANSLATE_NOOP("LigneDeCommande", "Essayez « vibraligne --help ».")) + '\n';
+    if (!options.parse(arguments)) {
+        const QStringList inconnues = options.unknownOptionNames();
+        const QString message =
+            inconnues.isEmpty()
+                ? options.errorText()
+                : t(QT_TRANSLATE_NOOP("LigneDeCommande", "option inconnue : %1"))
+                      .arg(inconnues.first().size() == 1 ? "-" + inconnues.first()
+                                                         : "--" + inconnues.first());
+        Ecrit(stderr, QStringLiteral("vibraligne: ") + message + '\n' + essayez);
+        commande.sortie = 2;
+        return commande;
+    }
+    if (!langueValable) {
+        Ecrit(stderr, QStringLiteral("vibraligne: ") +
+                          t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue inconnue : %1 (fr ou en)"))
+                              .arg(langueDemandee) +
+                          '\n' + essayez);
+        commande.sortie = 2;
+    } else if (options.isSet(aide)) {
+        // Qt's own headings, in the language of the rest.
+        QString texte = options.helpText();
+        texte.replace(QStringLiteral("<executable_name>"), QStringLiteral("vibraligne"));
+        texte.replace(QStringLiteral("Usage:"),
+                      t(QT_TRANSLATE_NOOP("LigneDeCommande", "Utilisation :")));
+        texte.replace(QStringLiteral("Options:"),
+                      t(QT_TRANSLATE_NOOP("LigneDeCommande", "Options :")));
+        Ecrit(stdout, texte);
+        commande.sortie = 0;
+    } else if (options.isSet(version)) {
+        Ecrit(stdout,
+              QStringLiteral("vibraLIGNE %1\n").arg(QCoreApplication::applicationVersion()));
+        commande.sortie = 0;
+    }
+    return commande;
+}
+
+} // namespace app

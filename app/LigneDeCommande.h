@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/Langue.h"
+
+#include <optional>
+
+namespace app {
+
+struct Commande {
+    ui::Langue langue = ui::Langue::Francais;
+    std::optional<int> sortie; // set: the program is to exit with this code, having answered
+};
+
+// Reads the options before any window or display exists, so that --help and --version
+// answer on a machine without one. Prints the help, the version or what is wrong.
+Commande LitLigneDeCommande(int argc, char** argv);
+
+} // namespace app

@@ -1,0 +1,515 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Accessibilite</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Mettre la simulation en pause (Espace)</source>
+        <translation>Pause the simulation (Space)</translation>
+    </message>
+    <message>
+        <source>Lecture</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Reprendre la simulation (Espace)</source>
+        <translation>Resume the simulation (Space)</translation>
+    </message>
+    <message>
+        <source>Avancer de 50 ms</source>
+        <translation>Step 50 ms</translation>
+    </message>
+    <message>
+        <source>Mettre en pause et avancer la simulation de 50 millisecondes (P)</source>
+        <translation>Pause and advance the simulation by 50 milliseconds (P)</translation>
+    </message>
+    <message>
+        <source>Masquer l&apos;animation</source>
+        <translation>Hide the animation</translation>
+    </message>
+    <message>
+        <source>Fermer la vue de la corde</source>
+        <translation>Close the view of the string</translation>
+    </message>
+    <message>
+        <source>Afficher l&apos;animation</source>
+        <translation>Show the animation</translation>
+    </message>
+    <message>
+        <source>Masquer l&apos;évolution temporelle</source>
+        <translation>Hide the time evolution</translation>
+    </message>
+    <message>
+        <source>Fermer l&apos;oscilloscope et désactiver les capteurs</source>
+        <translation>Close the oscilloscope and switch the sensors off</translation>
+    </message>
+    <message>
+        <source>Afficher l&apos;évolution temporelle</source>
+        <translation>Show the time evolution</translation>
+    </message>
+    <message>
+        <source>Vibration périodique</source>
+        <translation>Periodic vibration</translation>
+    </message>
+    <message>
+        <source>Choisir une vibration périodique</source>
+        <translation>Choose a periodic vibration</translation>
+    </message>
+    <message>
+        <source>Vibration solitaire</source>
+        <translation>Solitary pulse</translation>
+    </message>
+    <message>
+        <source>Choisir une vibration solitaire</source>
+        <translation>Choose a solitary pulse</translation>
+    </message>
+    <message>
+        <source>Impulsion étroite</source>
+        <translation>Narrow pulse</translation>
+    </message>
+    <message>
+        <source>Lancer une impulsion étroite</source>
+        <translation>Launch a narrow pulse</translation>
+    </message>
+    <message>
+        <source>Impulsion moyenne</source>
+        <translation>Medium pulse</translation>
+    </message>
+    <message>
+        <source>Lancer une impulsion moyenne</source>
+        <translation>Launch a medium pulse</translation>
+    </message>
+    <message>
+        <source>Impulsion large</source>
+        <translation>Wide pulse</translation>
+    </message>
+    <message>
+        <source>Lancer une impulsion large</source>
+        <translation>Launch a wide pulse</translation>
+    </message>
+    <message>
+        <source>Capteur 1</source>
+        <translation>Sensor 1</translation>
+    </message>
+    <message>
+        <source>Activer ou désactiver le capteur 1</source>
+        <translation>Switch sensor 1 on or off</translation>
+    </message>
+    <message>
+        <source>Capteur 2</source>
+        <translation>Sensor 2</translation>
+    </message>
+    <message>
+        <source>Activer ou désactiver le capteur 2</source>
+        <translation>Switch sensor 2 on or off</translation>
+    </message>
+    <message>
+        <source>Position du capteur 1</source>
+        <translation>Position of sensor 1</translation>
+    </message>
+    <message>
+        <source>Position du capteur 2</source>
+        <translation>Position of sensor 2</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Déformation</source>
+        <translation>Asymmetry</translation>
+    </message>
+    <message>
+        <source>Amplitude de l&apos;impulsion</source>
+        <translation>Pulse amplitude</translation>
+    </message>
+    <message>
+        <source>Célérité de l&apos;onde</source>
+        <translation>Wave speed</translation>
+    </message>
+    <message>
+        <source>Amortissement</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Extrémité sans fin</source>
+        <translation>Endless string</translation>
+    </message>
+    <message>
+        <source>L&apos;onde quitte la corde sans revenir</source>
+        <translation>The wave leaves the string and never comes back</translation>
+    </message>
+    <message>
+        <source>Extrémité fixe</source>
+        <translation>Fixed end</translation>
+    </message>
+    <message>
+        <source>Extrémité libre</source>
+        <translation>Free end</translation>
+    </message>
+    <message>
+        <source>0,1 seconde par division</source>
+        <translation>0.1 second per division</translation>
+    </message>
+    <message>
+        <source>0,2 seconde par division</source>
+        <translation>0.2 second per division</translation>
+    </message>
+    <message>
+        <source>0,5 seconde par division</source>
+        <translation>0.5 second per division</translation>
+    </message>
+    <message>
+        <source>1 seconde par division</source>
+        <translation>1 second per division</translation>
+    </message>
+    <message>
+        <source>1,5 seconde par division</source>
+        <translation>1.5 seconds per division</translation>
+    </message>
+    <message>
+        <source>2 secondes par division</source>
+        <translation>2 seconds per division</translation>
+    </message>
+    <message>
+        <source>Flèches gauche et droite pour le déplacer</source>
+        <translation>Left and Right arrows move it</translation>
+    </message>
+    <message>
+        <source>%1 centimètres</source>
+        <translation>%1 centimetres</translation>
+    </message>
+    <message>
+        <source>%1 hertz</source>
+        <translation>%1 hertz</translation>
+    </message>
+    <message>
+        <source>%1 centimètre</source>
+        <translation>%1 centimetre</translation>
+    </message>
+    <message>
+        <source>%1 centimètre par seconde</source>
+        <translation>%1 centimetre per second</translation>
+    </message>
+    <message>
+        <source>montée pendant %1 % de la période</source>
+        <translation>rising during %1 % of the period</translation>
+    </message>
+    <message>
+        <source>%1 par 10 centimètres</source>
+        <translation>%1 per 10 centimetres</translation>
+    </message>
+</context>
+<context>
+    <name>Disposition</name>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>graduations en cm</source>
+        <translation>scale in cm</translation>
+    </message>
+    <message>
+        <source>Cliquer ici pour voir l&apos;animation</source>
+        <translation>Click here to see the animation</translation>
+    </message>
+    <message>
+        <source>Vibration solitaire</source>
+        <translation>Solitary pulse</translation>
+    </message>
+    <message>
+        <source>Vibration périodique</source>
+        <translation>Periodic vibration</translation>
+    </message>
+    <message>
+        <source>Propriétés de la vibration</source>
+        <translation>Vibration properties</translation>
+    </message>
+    <message>
+        <source>Amplitude : </source>
+        <translation>Amplitude: </translation>
+    </message>
+    <message>
+        <source>Déformation</source>
+        <translation>Asymmetry</translation>
+    </message>
+    <message>
+        <source>Fréquence : </source>
+        <translation>Frequency: </translation>
+    </message>
+    <message>
+        <source>Animer le vibreur :</source>
+        <translation>Drive the vibrator:</translation>
+    </message>
+    <message>
+        <source>Propriétés du milieu</source>
+        <translation>Medium properties</translation>
+    </message>
+    <message>
+        <source>Amortissement :</source>
+        <translation>Damping:</translation>
+    </message>
+    <message>
+        <source>Célérité de l&apos;onde : </source>
+        <translation>Wave speed: </translation>
+    </message>
+    <message>
+        <source>Extrémité de la corde :</source>
+        <translation>End of the string:</translation>
+    </message>
+    <message>
+        <source>sans fin</source>
+        <translation>endless</translation>
+    </message>
+    <message>
+        <source>fixe</source>
+        <translation>fixed</translation>
+    </message>
+    <message>
+        <source>libre</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>Evolution temporelle</source>
+        <translation>Time evolution</translation>
+    </message>
+    <message>
+        <source>Cliquer ici pour voir l&apos;évolution temporelle d&apos;un ou deux points du milieu</source>
+        <translation>Click here to see how one or two points of the medium move over time</translation>
+    </message>
+    <message>
+        <source>Capteur 2</source>
+        <translation>Sensor 2</translation>
+    </message>
+    <message>
+        <source>Capteur 1</source>
+        <translation>Sensor 1</translation>
+    </message>
+    <message>
+        <source>Capteurs :</source>
+        <translation>Sensors:</translation>
+    </message>
+    <message>
+        <source>0,1 s/div</source>
+        <translation>0.1 s/div</translation>
+    </message>
+    <message>
+        <source>0,2 s/div</source>
+        <translation>0.2 s/div</translation>
+    </message>
+    <message>
+        <source>0,5 s/div</source>
+        <translation>0.5 s/div</translation>
+    </message>
+    <message>
+        <source>1,0 s/div</source>
+        <translation>1.0 s/div</translation>
+    </message>
+    <message>
+        <source>1,5 s/div</source>
+        <translation>1.5 s/div</translation>
+    </message>
+    <message>
+        <source>2,0 s/div</source>
+        <translation>2.0 s/div</translation>
+    </message>
+    <message>
+        <source>Sensibilité horizontale  :</source>
+        <translation>Time base:</translation>
+    </message>
+    <message>
+        <source>Démarrer la simulation</source>
+        <translation>Start the simulation</translation>
+    </message>
+    <message>
+        <source>Simulation pour la classe
+de sciences physiques</source>
+        <translation>A simulation for the
+physics classroom</translation>
+    </message>
+    <message>
+        <source>L&apos;équipe vibraLIGNE</source>
+        <translation>The vibraLIGNE team</translation>
+    </message>
+    <message>
+        <source>Ses contributeurs</source>
+        <translation>Its contributors</translation>
+    </message>
+    <message>
+        <source>Logiciel libre, en Qt 6</source>
+        <translation>Free software, in Qt 6</translation>
+    </message>
+    <message>
+        <source>VibraLIGNE anime un modèle de l&apos;onde transversale dans un milieu à une dimension. L&apos;onde peut être sinusoïdale ou solitaire.  Des &quot;capteur&quot; permettent de représenter l&apos;évolution temporelle de l&apos;état d&apos;un ou deux points du milieu.</source>
+        <translation>VibraLIGNE animates a model of the transverse wave in a one-dimensional medium. The wave can be sinusoidal or solitary.  &quot;Sensors&quot; show how the state of one or two points of the medium evolves over time.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneDeCommande</name>
+    <message>
+        <source>vibraLIGNE anime une onde transversale le long d&apos;une corde, pour la classe de physique.</source>
+        <translation>vibraLIGNE animates a transverse wave travelling along a string, for the physics classroom.</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Displays the version.</translation>
+    </message>
+    <message>
+        <source>Langue de l&apos;interface : fr ou en (par défaut, celle du système si c&apos;est l&apos;anglais, sinon le français).</source>
+        <translation>Language of the interface: fr or en (by default, the system&apos;s if it is English, else French).</translation>
+    </message>
+    <message>
+        <source>langue</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>Essayez « vibraligne --help ».</source>
+        <translation>Try &apos;vibraligne --help&apos;.</translation>
+    </message>
+    <message>
+        <source>option inconnue : %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>langue inconnue : %1 (fr ou en)</source>
+        <translation>unknown language: %1 (fr or en)</translation>
+    </message>
+    <message>
+        <source>Utilisation :</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>Options :</source>
+        <translation>Options:</translation>
+    </message>
+</context>
+<context>
+    <name>app::Accueil</name>
+    <message>
+        <source>Accueil de vibraLIGNE</source>
+        <translation>Welcome to vibraLIGNE</translation>
+    </message>
+    <message>
+        <source>Démarrer la simulation</source>
+        <translation>Start the simulation</translation>
+    </message>
+    <message>
+        <source>Image d&apos;une onde le long d&apos;une corde, avec deux capteurs</source>
+        <translation>Picture of a wave along a string, with two sensors</translation>
+    </message>
+</context>
+<context>
+    <name>mesure</name>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (disque plein ou fichier trop grand)</source>
+        <translation>the write failed (disk full or file too large)</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu remplacer l&apos;ancien</source>
+        <translation>the file could not replace the old one</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>le dossier est protégé en écriture</source>
+        <translation>the folder is write-protected</translation>
+    </message>
+    <message>
+        <source>ce nom de fichier n&apos;est pas permis à cet endroit</source>
+        <translation>this file name is not allowed there</translation>
+    </message>
+    <message>
+        <source>aucun nom de fichier</source>
+        <translation>no file name</translation>
+    </message>
+</context>
+<context>
+    <name>mesure::OutilsLecon</name>
+    <message>
+        <source>x = %1 cm</source>
+        <translation>x = %1 cm</translation>
+    </message>
+    <message>
+        <source> ; y = %1 cm</source>
+        <translation>; y = %1 cm</translation>
+    </message>
+    <message>
+        <source>Δx = %1 cm</source>
+        <translation>Δx = %1 cm</translation>
+    </message>
+    <message>
+        <source>t = %1 s ; y = %2 cm</source>
+        <translation>t = %1 s; y = %2 cm</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s
+Δy = %2 cm
+1/Δt = %3</source>
+        <translation>Δt = %1 s
+Δy = %2 cm
+1/Δt = %3</translation>
+    </message>
+    <message>
+        <source>Enregistrement impossible</source>
+        <translation>Could not save</translation>
+    </message>
+    <message>
+        <source>Fichiers CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Enregistrer les mesures…</source>
+        <translation>Save the measurements…</translation>
+    </message>
+    <message>
+        <source>Enregistrer le profil de la corde…</source>
+        <translation>Save the string&apos;s profile…</translation>
+    </message>
+    <message>
+        <source>Copier l&apos;image</source>
+        <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image…</source>
+        <translation>Save the picture…</translation>
+    </message>
+    <message>
+        <source>Images PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer « %1 » : %2.</source>
+        <translation>Could not save &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FenetreCorde</name>
+    <message>
+        <source>Fréquences propres : %1 Hz</source>
+        <translation>Natural frequencies: %1 Hz</translation>
+    </message>
+</context>
+</TS>
