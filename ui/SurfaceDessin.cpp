@@ -275,10 +275,16 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
     const QRect interieur(1, 1, width() - 2, height() - 2);
     const QRect zone = evenement->rect() & interieur;
     if (!zone.isEmpty()) {
+        // Rectangle by rectangle: the region leaves out the markers standing on the
+        // surface, and one copy of its bounding rectangle would go through the raster
+        // engine's clipping, span by span, and its thread pool.
         const qreal ratio = image_.devicePixelRatio();
-        const QRectF source(QPointF(zone.topLeft() - QPoint(1, 1)) * ratio,
-                            QSizeF(zone.size()) * ratio);
-        p.drawImage(QRectF(zone), image_, source);
+        for (const QRect& morceau : evenement->region()) {
+            const QRect cible = morceau & interieur;
+            const QRectF source(QPointF(cible.topLeft() - QPoint(1, 1)) * ratio,
+                                QSizeF(cible.size()) * ratio);
+            p.drawImage(QRectF(cible), image_, source);
+        }
         for (const Surcouche* surcouche : surcouches_) {
             if (!surcouche->Zone().intersects(zone))
                 continue;
