@@ -104,7 +104,9 @@ void DessineFocus(QWidget* controle) {
 
 Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
     : AvecFocusClavier<QWidget>(surface), surface_(surface), fond_(fond), bordure_(bordure) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Painted by the surface with its own picture (Peint): moving it every tick then
+    // dirties only the surface, never a repaint of its own nor of the markers beneath.
+    setAttribute(Qt::WA_NoSystemBackground);
 }
 
 void Marqueur::PlaceGauche(float gauche) {
@@ -136,14 +138,16 @@ void Marqueur::CouleurFond(QColor fond) {
     update();
 }
 
-void Marqueur::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), fond_);
+void Marqueur::Peint(QPainter& p) const {
+    const QRect place = geometry();
+    p.fillRect(place, fond_);
     if (bordure_) {
         p.setPen(Qt::black);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(place.adjusted(0, 0, -1, -1));
     }
-    p.end();
+}
+
+void Marqueur::paintEvent(QPaintEvent*) {
     DessineFocusSiClavier();
 }
 

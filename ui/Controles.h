@@ -87,7 +87,7 @@ private:
 };
 
 // A sensor bar or square: a plain coloured label inside a drawing surface, placed in the
-// surface's units, that drags automatically. Pressing the button on it and moving starts a
+// surface's units, that drags automatically. The surface paints it. Pressing the button on it and moving starts a
 // drag with an outline of its size; the surface under the pointer (not a child of it) is
 // told where the pointer is, in its units. It never reports a click and never moves itself.
 class Marqueur : public AvecFocusClavier<QWidget> {
@@ -107,6 +107,8 @@ public:
     void CouleurFond(QColor fond);
     QColor CouleurFond() const { return fond_; }
     bool EnGlissement() const { return contour_ != nullptr; }
+    // Its look, in its surface's coordinates, painted by the surface under it.
+    void Peint(QPainter& p) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SurfaceDessin.h"
 
+#include "ui/Controles.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -285,6 +287,12 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
                                 QSizeF(cible.size()) * ratio);
             p.drawImage(QRectF(cible), image_, source);
         }
+        // The markers standing on the surface, bottom to top.
+        for (const QObject* enfant : children())
+            if (const auto* marqueur = qobject_cast<const Marqueur*>(enfant);
+                marqueur != nullptr && marqueur->isVisible() &&
+                marqueur->geometry().intersects(zone))
+                marqueur->Peint(p);
         for (const Surcouche* surcouche : surcouches_) {
             if (!surcouche->Zone().intersects(zone))
                 continue;
