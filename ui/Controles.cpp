@@ -138,9 +138,10 @@ void Marqueur::CouleurFond(QColor fond) {
     update();
 }
 
-void Marqueur::Peint(QPainter& p) const {
+void Marqueur::Peint(QPainter& p, QRect zone) const {
     const QRect place = geometry();
-    p.fillRect(place, fond_);
+    // Only the part being repainted: a bar spans the whole view.
+    p.fillRect(place & zone, fond_);
     if (bordure_) {
         p.setPen(Qt::black);
         p.drawRect(place.adjusted(0, 0, -1, -1));

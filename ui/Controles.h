@@ -107,8 +107,8 @@ public:
     void CouleurFond(QColor fond);
     QColor CouleurFond() const { return fond_; }
     bool EnGlissement() const { return contour_ != nullptr; }
-    // Its look, in its surface's coordinates, painted by the surface under it.
-    void Peint(QPainter& p) const;
+    // Its look, in its surface's coordinates, painted by the surface under it within zone.
+    void Peint(QPainter& p, QRect zone) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -292,7 +292,7 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
             if (const auto* marqueur = qobject_cast<const Marqueur*>(enfant);
                 marqueur != nullptr && marqueur->isVisible() &&
                 marqueur->geometry().intersects(zone))
-                marqueur->Peint(p);
+                marqueur->Peint(p, zone);
         for (const Surcouche* surcouche : surcouches_) {
             if (!surcouche->Zone().intersects(zone))
                 continue;
