@@ -95,9 +95,20 @@ void AjouteReflexions(EtatSimulation& etat, bool periodique) {
     const double L = LongueurCorde;
     // Waves that reached the end before it was there went on their way.
     const double premiereEmission = etat.DebutReflexions - L / c;
+    // The images cost most of a tick with an end: the periodic drive's constants are
+    // worked out once here rather than in each of them.
+    const double f = etat.Frequence;
+    const double montee = etat.CoefDeformation;
+    const double omegaMontee = ConstanteAngulaire * f / (2 * montee);
+    const double omegaDescente = ConstanteAngulaire * f / (2 * (1 - montee));
+    const double amplitude = etat.AmplitudeCm;
     const auto vibreur = [&](double u) {
-        return periodique ? VibreurPeriodique(etat, u) : VibreurSolitaire(etat, u);
+        if (!periodique)
+            return VibreurSolitaire(etat, u);
+        const double sommet = (std::floor(f * u) + montee) / f;
+        return amplitude * std::cos((u <= sommet ? omegaMontee : omegaDescente) * (u - sommet));
     };
+    const double lenteur = 1 / c; // s per cm
     // Damping over 2(k+1)L -+ x, as the round trips' factor times the point's own: two
     // exponentials a point rather than two an image.
     std::array<double, AllersRetoursMax> allersRetours{};
@@ -112,14 +123,14 @@ void AjouteReflexions(EtatSimulation& etat, bool periodique) {
         for (int k = 0; k < AllersRetoursMax; ++k) {
             const double retour = 2 * (k + 1) * L - x;
             const double amortiRetour = allersRetours[k] * versLeVibreur;
-            if (t - retour / c < premiereEmission || amortiRetour < FractionNegligeable)
+            if (t - retour * lenteur < premiereEmission || amortiRetour < FractionNegligeable)
                 break;
-            somme += signe * amortiRetour * vibreur(t - retour / c);
+            somme += signe * amortiRetour * vibreur(t - retour * lenteur);
             signe *= -1;
             const double aller = 2 * (k + 1) * L + x;
             const double amortiAller = allersRetours[k] * versLExtremite;
-            if (t - aller / c >= premiereEmission && amortiAller >= FractionNegligeable)
-                somme += signe * amortiAller * vibreur(t - aller / c);
+            if (t - aller * lenteur >= premiereEmission && amortiAller >= FractionNegligeable)
+                somme += signe * amortiAller * vibreur(t - aller * lenteur);
             signe *= r;
         }
         etat.Elongation[i] += somme;
