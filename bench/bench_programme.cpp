@@ -52,7 +52,8 @@ long MemoireMaxMo() {
 // A child that shows a retained image, repainting only what it is told changed.
 class BandeRetenue : public QWidget {
 public:
-    BandeRetenue(QWidget* parent, QSize taille) : QWidget(parent), image_(taille, QImage::Format_RGB32) {
+    BandeRetenue(QWidget* parent, QSize taille)
+        : QWidget(parent), image_(taille, QImage::Format_RGB32) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         resize(taille);
         image_.fill(Qt::white);
@@ -152,8 +153,8 @@ Mesure Compare(double zoom, double secondes) {
         fenetre.hide();
     }
     std::printf("zoom %.2f (window %dx%d): program %.3f, floor %.3f CPU s/s (medians of 3)\n",
-                ui::ZoomDe(&fenetre)->Zoom(), fenetre.width(), fenetre.height(),
-                Mediane(programme), Mediane(reference));
+                ui::ZoomDe(&fenetre)->Zoom(), fenetre.width(), fenetre.height(), Mediane(programme),
+                Mediane(reference));
     return {Mediane(programme), Mediane(reference), ticks / dureeProgramme};
 }
 

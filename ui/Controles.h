@@ -87,9 +87,9 @@ private:
 };
 
 // A sensor bar or square: a plain coloured label inside a drawing surface, placed in the
-// surface's units, that drags automatically. The surface paints it. Pressing the button on it and moving starts a
-// drag with an outline of its size; the surface under the pointer (not a child of it) is
-// told where the pointer is, in its units. It never reports a click and never moves itself.
+// surface's units, that drags automatically. The surface paints it. Pressing the button on it and
+// moving starts a drag with an outline of its size; the surface under the pointer (not a child of
+// it) is told where the pointer is, in its units. It never reports a click and never moves itself.
 class Marqueur : public AvecFocusClavier<QWidget> {
     Q_OBJECT
 public:
