@@ -58,6 +58,11 @@ struct Banc {
         QWidget* w = (*this)(nom);
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     }
+    // Clicks an option button on its round, as a user would.
+    void Choisit(const char* nom) const {
+        QWidget* option = (*this)(nom);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    }
     // Advances the fake clock and runs one tick, as the timer would.
     void Tick(double secondes = 0.01) {
         horloge.secondes += secondes;

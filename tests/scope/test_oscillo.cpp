@@ -3,7 +3,6 @@
 #include "scope/EcranOscillo.h"
 #include "ui/Controles.h"
 
-#include <QRadioButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -33,10 +32,6 @@ struct OscilloTest : ::testing::Test {
                     bas = std::max(bas, y);
                 }
         return {haut, bas};
-    }
-    void Choisit(const char* membre) {
-        auto* option = banc.operator()<QRadioButton>(membre);
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
 };
 
@@ -78,7 +73,7 @@ TEST_F(OscilloTest, TracesInTheSensorsColours) {
 
 TEST_F(OscilloTest, AtPointOneSecondPerDivisionTheScreenClearsOncePerSecond) {
     banc.Clique("Label21");
-    Choisit("Sens(5)");
+    banc.Choisit("Sens(5)");
     EXPECT_EQ(banc.Etat().BaseDeTemps, 100);
     EXPECT_EQ(banc.Etat().DureeBalayage, 1);
     banc.horloge.secondes = 36000.005;
@@ -102,7 +97,7 @@ TEST_F(OscilloTest, AtPointOneSecondPerDivisionTheScreenClearsOncePerSecond) {
 
 TEST_F(OscilloTest, MoreThanASweepBetweenTwoTicksCrossesTheScreenWithoutClearing) {
     banc.Clique("Label21");
-    Choisit("Sens(5)"); // a 1 s sweep
+    banc.Choisit("Sens(5)"); // a 1 s sweep
     banc.Clique("ActiveCapteur1");
     banc.horloge.secondes = 36000.2;
     banc.Tick(0);
@@ -120,9 +115,9 @@ TEST_F(OscilloTest, ATraceJumpsAfterADragAndStaysAfterDeactivation) {
     banc.horloge.secondes = 36000.1;
     banc.Tick(0);
     banc.Clique("Command1");
-    Choisit("Sens(1)"); // a clear, at the same sweep position: only the next segment shows
-    Choisit("Sens(0)");
-    Choisit("Sens(1)");
+    banc.Choisit("Sens(1)"); // a clear, at the same sweep position: only the next segment shows
+    banc.Choisit("Sens(0)");
+    banc.Choisit("Sens(1)");
     // Half a wavelength (5 cm at 1 Hz and 5 cm/s) further on, the point moves the other way.
     const double avant = banc.Etat().DerniereValeurCapteur[1];
     auto* barre = banc.operator()<ui::Marqueur>("Capteur1");
@@ -148,7 +143,7 @@ TEST_F(OscilloTest, WithAFixedEndANodeTracesFlatAndAnAntinodeFull) {
     // 1 Hz at 7 cm/s: lambda = 7 cm, nodes every 3.5 cm from the end at 14 cm.
     banc.operator()<QScrollBar>("CeleriteOnde")->setValue(70);
     banc.operator()<QScrollBar>("Amortissement")->setValue(2);
-    Choisit("Extremite(1)");
+    banc.Choisit("Extremite(1)");
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");
     banc.Clique("ActiveCapteur2");
@@ -157,7 +152,7 @@ TEST_F(OscilloTest, WithAFixedEndANodeTracesFlatAndAnAntinodeFull) {
     emit animation.survolGlisser(banc("Capteur2"), 8.75f, 0); // an antinode
     banc.horloge.secondes += 40;                              // settled
     banc.Tick(0);
-    Choisit("Sens(2)"); // a clear screen, and a 10 s sweep
+    banc.Choisit("Sens(2)"); // a clear screen, and a 10 s sweep
     for (int tick = 0; tick < 480; ++tick)
         banc.Tick();
     const auto hauteur = [this](QColor couleur) {
@@ -175,7 +170,7 @@ TEST_F(OscilloTest, TimeBaseChangeClearsAndContinuesAtTheNewSweepPosition) {
     banc.horloge.secondes = 36007.0;
     banc.Tick(0);
     Marque();
-    Choisit("Sens(4)"); // 2 s per division: a 20 s sweep
+    banc.Choisit("Sens(4)"); // 2 s per division: a 20 s sweep
     EXPECT_TRUE(Efface());
     EXPECT_EQ(banc.Etat().DureeBalayage, 20);
     banc.Tick(0.5);
@@ -193,7 +188,7 @@ TEST_F(OscilloTest, TimeBaseChangeKeepsTheSweepPositionWithinTheNewSweep) {
     banc.Tick(0);
     ASSERT_FLOAT_EQ(banc.Etat().TempsBalayage, 4.104f);
     banc.Clique("Command1");
-    Choisit("Sens(5)"); // a 1 s sweep while paused
+    banc.Choisit("Sens(5)"); // a 1 s sweep while paused
     EXPECT_FLOAT_EQ(banc.Etat().TempsBalayage, 0.104f);
     EXPECT_LT(banc.Etat().TempsBalayage, banc.Etat().DureeBalayage);
 }

@@ -4,7 +4,6 @@
 #include "ui/Zoom.h"
 
 #include <QAccessible>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -109,8 +108,7 @@ TEST_F(ClavierTest, AScreenReaderHearsTheWindowOneCheckBoxPerSensorAndItsPlace) 
     banc("Capteur1")->setFocus(Qt::TabFocusReason);
     Touche(Qt::Key_Right);
     EXPECT_EQ(position->text(QAccessible::Description), "3,42 centimètres");
-    auto* fixe = banc.operator()<QRadioButton>("Extremite(1)");
-    QTest::mouseClick(fixe, Qt::LeftButton, {}, QPoint(8, fixe->height() / 2));
+    banc.Choisit("Extremite(1)");
     EXPECT_EQ(valeur->maximumValue().toDouble(), 14) << "the string's end";
     valeur->setCurrentValue(20.0);
     EXPECT_EQ(valeur->currentValue().toDouble(), 14);

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -196,11 +195,9 @@ TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
         EXPECT_NEAR(nombres[1], 2.0, 0.05) << "dy";
         EXPECT_NEAR(nombres[2], 1.0, 0.02) << "1/dt";
         EXPECT_EQ(ecran.Image(), avant) << "drawn over the picture, never into it";
-        auto* base = banc.operator()<QRadioButton>("Sens(2)");
-        QTest::mouseClick(base, Qt::LeftButton, {}, QPoint(8, base->height() / 2));
+        banc.Choisit("Sens(2)");
         EXPECT_TRUE(outils.SurLEcran().TexteEcart().isEmpty()) << "gone with a clear";
-        auto* retour = banc.operator()<QRadioButton>("Sens(1)");
-        QTest::mouseClick(retour, Qt::LeftButton, {}, QPoint(8, retour->height() / 2));
+        banc.Choisit("Sens(1)");
     }
 }
 
