@@ -20,6 +20,74 @@ int PlancherEntier(double valeur) {
     return tronque > valeur ? tronque - 1 : tronque;
 }
 
+// The picture's pixels, read once for a whole batch of segments: the string is some two
+// hundred short segments a tick, and asking the image for them each time cost more than
+// drawing them.
+struct Toile {
+    QRgb* pixels;
+    int largeur, hauteur, parLigne;
+};
+
+// Along its major axis (a), one column of the given width across it (b) per pixel; with the
+// major axis known at compile time, stepping a column or a pixel is an addition.
+template <bool SelonX>
+QRect Colonnes(const Toile& toile, double x1, double y1, double x2, double y2, int largeurDevice,
+               QRgb couleur) {
+    const int tailleA = SelonX ? toile.largeur : toile.hauteur;
+    const int tailleB = SelonX ? toile.hauteur : toile.largeur;
+    const double pente = x2 > x1 ? (y2 - y1) / (x2 - x1) : 0.0;
+    // Clamped before any conversion to int: a wild coordinate is clipped, never undefined.
+    const int premier = static_cast<int>(std::clamp(std::floor(x1), 0.0, double(tailleA)));
+    const int dernier = static_cast<int>(std::clamp(std::floor(x2), -1.0, tailleA - 1.0));
+    const double limiteB = tailleB + largeurDevice + 1.0;
+    const int pasI = SelonX ? toile.parLigne : 1;
+    const int pasA = SelonX ? 1 : toile.parLigne;
+    // The first pixel across is the one after floor(b - width/2 - 1/2).
+    const double decalage = largeurDevice / 2.0 + 0.5;
+    int bMin = tailleB, bMax = -1;
+    QRgb* colonne = toile.pixels + premier * pasA;
+    for (int a = premier; a <= dernier; ++a, colonne += pasA) {
+        const double centre = std::clamp(a + 0.5, x1, x2);
+        const double b = std::clamp(y1 + (centre - x1) * pente, -limiteB, limiteB) - decalage;
+        const int bord = PlancherEntier(b) + 1;
+        const int debut = std::max(bord, 0);
+        const int fin = std::min(bord + largeurDevice - 1, tailleB - 1);
+        if (debut > fin)
+            continue;
+        QRgb* pixel = colonne + debut * pasI;
+        for (int i = debut; i <= fin; ++i, pixel += pasI)
+            *pixel = couleur;
+        bMin = std::min(bMin, debut);
+        bMax = std::max(bMax, fin);
+    }
+    if (bMax < bMin)
+        return {};
+    return SelonX ? QRect(QPoint(premier, bMin), QPoint(dernier, bMax))
+                  : QRect(QPoint(bMin, premier), QPoint(bMax, dernier));
+}
+
+// A line of the given width centred on the segment: across it, the pixels whose centres lie
+// within half the width (a line on a pixel edge takes the pixel after it). Along it, sampled
+// at the centre of every pixel on its major axis, from the pixel holding one end to the pixel
+// holding the other, so that consecutive segments meet without a gap and a segment of no length is
+// a dot. Returns the device pixels written.
+QRect TraceSegment(const Toile& toile, double x1, double y1, double x2, double y2,
+                   int largeurDevice, QRgb couleur) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return {};
+    const bool selonX = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    if (!selonX) {
+        std::swap(x1, y1);
+        std::swap(x2, y2);
+    }
+    if (x1 > x2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    return selonX ? Colonnes<true>(toile, x1, y1, x2, y2, largeurDevice, couleur)
+                  : Colonnes<false>(toile, x1, y1, x2, y2, largeurDevice, couleur);
+}
+
 } // namespace
 
 SurfaceDessin::SurfaceDessin(QWidget* parent, const Echelle& echelle, QColor fond)
@@ -101,59 +169,6 @@ void SurfaceDessin::Remplit(QRect zone, QRgb couleur) {
     Touche(zone);
 }
 
-// A line of the given width centred on the segment: across it, the pixels whose centres lie
-// within half the width (a line on a pixel edge takes the pixel after it). Along it, sampled
-// at the centre of every pixel on its major axis, from the pixel holding one end to the pixel
-// holding the other, so that consecutive segments meet without a gap and a segment of no length is
-// a dot.
-void SurfaceDessin::Segment(double x1, double y1, double x2, double y2, int largeurDevice,
-                            QRgb couleur) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
-        return;
-    const bool selonX = std::abs(x2 - x1) >= std::abs(y2 - y1);
-    if (!selonX) {
-        std::swap(x1, y1);
-        std::swap(x2, y2);
-    }
-    if (x1 > x2) {
-        std::swap(x1, x2);
-        std::swap(y1, y2);
-    }
-    // Along the major axis (a), across it (b), whatever the orientation.
-    const int tailleA = selonX ? image_.width() : image_.height();
-    const int tailleB = selonX ? image_.height() : image_.width();
-    const double pente = x2 > x1 ? (y2 - y1) / (x2 - x1) : 0.0;
-    // Clamped before any conversion to int: a wild coordinate is clipped, never undefined.
-    const int premier = static_cast<int>(std::clamp(std::floor(x1), 0.0, double(tailleA)));
-    const int dernier = static_cast<int>(std::clamp(std::floor(x2), -1.0, tailleA - 1.0));
-    const double limiteB = tailleB + largeurDevice + 1.0;
-    const int bpl = static_cast<int>(image_.bytesPerLine() / sizeof(QRgb));
-    auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
-    const int pasI = selonX ? bpl : 1;
-    const int pasA = selonX ? 1 : bpl;
-    // The first pixel across is the one after floor(b - width/2 - 1/2).
-    const double decalage = largeurDevice / 2.0 + 0.5;
-    int bMin = tailleB, bMax = -1;
-    for (int a = premier; a <= dernier; ++a) {
-        const double centre = std::clamp(a + 0.5, x1, x2);
-        const double b = std::clamp(y1 + (centre - x1) * pente, -limiteB, limiteB) - decalage;
-        const int bord = PlancherEntier(b) + 1;
-        const int debut = std::max(bord, 0);
-        const int fin = std::min(bord + largeurDevice - 1, tailleB - 1);
-        if (debut > fin)
-            continue;
-        QRgb* pixel = pixels + a * pasA + debut * pasI;
-        for (int i = debut; i <= fin; ++i, pixel += pasI)
-            *pixel = couleur;
-        bMin = std::min(bMin, debut);
-        bMax = std::max(bMax, fin);
-    }
-    if (bMax < bMin)
-        return;
-    Touche(selonX ? QRect(QPoint(premier, bMin), QPoint(dernier, bMax))
-                  : QRect(QPoint(bMin, premier), QPoint(bMax, dernier)));
-}
-
 void SurfaceDessin::Efface() {
     PrepareImage();
     image_.fill(fond_);
@@ -173,10 +188,24 @@ void SurfaceDessin::Lignes(std::span<const QLineF> segments, QColor couleur) {
     const qreal ratio = image_.devicePixelRatio();
     const int largeurDevice = Device(largeur_);
     const QRgb rgb = couleur.rgb();
-    for (const QLineF& s : segments)
-        Segment(echelle_.PixelX(s.x1()) * ratio, echelle_.PixelY(s.y1()) * ratio,
-                echelle_.PixelX(s.x2()) * ratio, echelle_.PixelY(s.y2()) * ratio, largeurDevice,
-                rgb);
+    const Toile toile{reinterpret_cast<QRgb*>(image_.bits()), image_.width(), image_.height(),
+                      static_cast<int>(image_.bytesPerLine() / sizeof(QRgb))};
+    // The bounds of what was written, kept as four integers: a rectangle union per segment
+    // was a library call each.
+    int gauche = toile.largeur, haut = toile.hauteur, droite = -1, bas = -1;
+    for (const QLineF& s : segments) {
+        const QRect ecrit = TraceSegment(
+            toile, echelle_.PixelX(s.x1()) * ratio, echelle_.PixelY(s.y1()) * ratio,
+            echelle_.PixelX(s.x2()) * ratio, echelle_.PixelY(s.y2()) * ratio, largeurDevice, rgb);
+        if (ecrit.isEmpty())
+            continue;
+        gauche = std::min(gauche, ecrit.left());
+        haut = std::min(haut, ecrit.top());
+        droite = std::max(droite, ecrit.right());
+        bas = std::max(bas, ecrit.bottom());
+    }
+    if (droite >= gauche)
+        Touche(QRect(QPoint(gauche, haut), QPoint(droite, bas)));
 }
 
 void SurfaceDessin::Boite(float x1, float y1, float x2, float y2, QColor couleur, bool pleine) {

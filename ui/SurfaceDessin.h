@@ -109,7 +109,6 @@ protected:
 
 private:
     void PrepareImage();
-    void Segment(double x1, double y1, double x2, double y2, int largeurDevice, QRgb couleur);
     void Remplit(QRect zone, QRgb couleur);
     void Touche(QRect zoneDevice);
     // Device pixels of a width given in layout pixels.
