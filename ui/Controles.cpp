@@ -107,6 +107,42 @@ Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
     // Painted by the surface with its own picture (Peint): moving it every tick then
     // dirties only the surface, never a repaint of its own nor of the markers beneath.
     setAttribute(Qt::WA_NoSystemBackground);
+    // Nor a paint event of its own: Qt would send one to each marker crossing the surface's
+    // repainted band, every tick, for nothing to draw but the keyboard's focus frame. It
+    // takes them only while it has the focus.
+    setUpdatesEnabled(false);
+}
+
+void Marqueur::RepeintSurface() {
+    if (isVisible())
+        surface_->update(geometry());
+}
+
+void Marqueur::showEvent(QShowEvent* evenement) {
+    QWidget::showEvent(evenement);
+    RepeintSurface();
+}
+
+void Marqueur::moveEvent(QMoveEvent* evenement) {
+    QWidget::moveEvent(evenement);
+    RepeintSurface();
+}
+
+void Marqueur::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    RepeintSurface();
+}
+
+void Marqueur::focusInEvent(QFocusEvent* evenement) {
+    setUpdatesEnabled(true);
+    AvecFocusClavier<QWidget>::focusInEvent(evenement);
+}
+
+void Marqueur::focusOutEvent(QFocusEvent* evenement) {
+    // The base asks for a repaint while updates are still on: the surface beneath takes the
+    // frame away.
+    AvecFocusClavier<QWidget>::focusOutEvent(evenement);
+    setUpdatesEnabled(false);
 }
 
 void Marqueur::PlaceGauche(float gauche) {
@@ -135,17 +171,20 @@ void Marqueur::Deplace(float gauche) {
 
 void Marqueur::CouleurFond(QColor fond) {
     fond_ = fond;
-    update();
+    RepeintSurface();
 }
 
 void Marqueur::Peint(QPainter& p, QRect zone) const {
     const QRect place = geometry();
-    // Only the part being repainted: a bar spans the whole view.
-    p.fillRect(place & zone, fond_);
-    if (bordure_) {
-        p.setPen(Qt::black);
-        p.drawRect(place.adjusted(0, 0, -1, -1));
+    // Only the part being repainted: a bar spans the whole view. A bordered square is a black
+    // one with its colour inside, its one-pixel border within its box: two fills, where
+    // stroking the outline cost twice as much as both.
+    if (!bordure_) {
+        p.fillRect(place & zone, fond_);
+        return;
     }
+    p.fillRect(place & zone, Qt::black);
+    p.fillRect(place.adjusted(1, 1, -1, -1) & zone, fond_);
 }
 
 void Marqueur::paintEvent(QPaintEvent*) {

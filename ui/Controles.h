@@ -116,6 +116,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+    void moveEvent(QMoveEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
     // Left and Right move a focused marker as a drag would: a tenth of a centimetre, or a
     // whole one with Shift.
     void keyPressEvent(QKeyEvent* evenement) override;
@@ -123,6 +128,8 @@ protected:
 private:
     void Survole(QPointF positionGlobale);
     void TermineGlissement();
+    // Its look is the surface's pixels: wherever it now stands, the surface repaints.
+    void RepeintSurface();
 
     SurfaceDessin* surface_;
     QColor fond_;

@@ -258,19 +258,31 @@ TEST_F(ClavierTest, F11FillsTheScreenAndEscapeGivesTheWindowBackWithNothingLost)
 }
 
 TEST_F(ClavierTest, OnlyTheKeyboardShowsTheFocusFrame) {
-    QWidget* pause = banc("Command1");
-    const auto orangesAuBord = [&] {
-        const QImage image = pause->grab().toImage();
-        int oranges = 0;
-        for (int x = 0; x < image.width(); ++x)
-            oranges += image.pixelColor(x, 0) == QColor(255, 160, 0);
-        return oranges;
-    };
-    pause->setFocus(Qt::ActiveWindowFocusReason);
-    EXPECT_EQ(orangesAuBord(), 0) << "the layout is untouched when the window opens";
-    banc("Image2")->setFocus(Qt::TabFocusReason);
-    pause->setFocus(Qt::TabFocusReason);
-    EXPECT_GT(orangesAuBord(), 4);
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1");
+    // A button paints its own frame; a sensor bar, painted by its view, only while focused.
+    for (const char* nom : {"Command1", "Capteur1"}) {
+        QWidget* controle = banc(nom);
+        // What the screen shows, not a fresh rendering of the control.
+        const auto oranges = [&] {
+            QCoreApplication::processEvents();
+            QWidget* fenetre = banc.fenetre.get();
+            const QImage ecran = fenetre->screen()->grabWindow(fenetre->winId()).toImage();
+            const QRect place(controle->mapTo(fenetre, QPoint(0, 0)), controle->size());
+            int n = 0;
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                for (int x = place.left(); x <= place.right(); ++x)
+                    n += ecran.pixelColor(x, y) == QColor(255, 160, 0);
+            return n;
+        };
+        controle->setFocus(Qt::ActiveWindowFocusReason);
+        EXPECT_EQ(oranges(), 0) << nom << ": the layout is untouched when the window opens";
+        banc("Image2")->setFocus(Qt::TabFocusReason);
+        controle->setFocus(Qt::TabFocusReason);
+        EXPECT_GT(oranges(), 4) << nom;
+        banc("Image2")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(oranges(), 0) << nom << ": gone with the focus";
+    }
 }
 
 TEST_F(ClavierTest, ArrowsMoveAFocusedSensorLikeADrag) {

@@ -4,6 +4,8 @@
 #include "ui/Controles.h"
 #include "ui/Zoom.h"
 
+#include <QScreen>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,6 +41,11 @@ struct CapteursTest : ::testing::Test {
 TEST_F(CapteursTest, ActivationWhilePausedKeepsTheSquaresTopUntilTheNextTick) {
     banc.Clique("Command1");
     banc.Clique("ActiveCapteur1");
+    // On screen at once, paused: what the window shows, not a fresh rendering of it.
+    QCoreApplication::processEvents();
+    QWidget* fenetre = banc.fenetre.get();
+    const QImage ecran = fenetre->screen()->grabWindow(fenetre->winId()).toImage();
+    EXPECT_EQ(ecran.pixelColor(barre1.mapTo(fenetre, QPoint(0, 60))), barre1.CouleurFond());
     EXPECT_FALSE(barre1.isHidden());
     EXPECT_FALSE(temoin1.isHidden());
     EXPECT_TRUE(banc("ActiveCapteur1")->isHidden());
