@@ -14,7 +14,8 @@ namespace ui {
 namespace {
 
 // std::floor is a library call on the baseline x86-64 instruction set, and the string's
-// segments need one per pixel column; the argument here is always well within int range.
+// segments need one per pixel column and two per segment; the argument here is always well
+// within int range, clamped first where it might not be.
 int PlancherEntier(double valeur) {
     const int tronque = static_cast<int>(valeur);
     return tronque > valeur ? tronque - 1 : tronque;
@@ -37,8 +38,9 @@ QRect Colonnes(const Toile& toile, double x1, double y1, double x2, double y2, i
     const int tailleB = SelonX ? toile.hauteur : toile.largeur;
     const double pente = x2 > x1 ? (y2 - y1) / (x2 - x1) : 0.0;
     // Clamped before any conversion to int: a wild coordinate is clipped, never undefined.
-    const int premier = static_cast<int>(std::clamp(std::floor(x1), 0.0, double(tailleA)));
-    const int dernier = static_cast<int>(std::clamp(std::floor(x2), -1.0, tailleA - 1.0));
+    const int premier = std::max(PlancherEntier(std::clamp(x1, -1.0, double(tailleA))), 0);
+    const int dernier =
+        std::clamp(PlancherEntier(std::clamp(x2, -2.0, double(tailleA))), -1, tailleA - 1);
     const double limiteB = tailleB + largeurDevice + 1.0;
     const int pasI = SelonX ? toile.parLigne : 1;
     const int pasA = SelonX ? 1 : toile.parLigne;
@@ -294,9 +296,14 @@ void SurfaceDessin::RestaureZone(const QImage& image, QRect zone) {
     if (zone.isEmpty())
         return;
     const size_t octets = static_cast<size_t>(zone.width()) * sizeof(QRgb);
-    for (int y = zone.top(); y <= zone.bottom(); ++y)
-        std::memcpy(image_.scanLine(y) + zone.left() * sizeof(QRgb),
-                    image.constScanLine(y) + zone.left() * sizeof(QRgb), octets);
+    // Rows found by stepping, not asked for one by one: each request checks the picture is
+    // not shared, fifty times a tick.
+    const qsizetype decalage = zone.left() * qsizetype(sizeof(QRgb));
+    const qsizetype pasCible = image_.bytesPerLine(), pasSource = image.bytesPerLine();
+    uchar* cible = image_.bits() + zone.top() * pasCible + decalage;
+    const uchar* source = image.constBits() + zone.top() * pasSource + decalage;
+    for (int y = zone.top(); y <= zone.bottom(); ++y, cible += pasCible, source += pasSource)
+        std::memcpy(cible, source, octets);
     Touche(zone);
 }
 
