@@ -115,7 +115,11 @@ Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
 
 void Marqueur::RepeintSurface() {
     if (isVisible())
-        surface_->update(geometry());
+        surface_->update(Zone());
+}
+
+QRect Marqueur::Zone() const {
+    return {surface_->PositionEnfant(gauche_, haut_), size()};
 }
 
 void Marqueur::showEvent(QShowEvent* evenement) {
@@ -123,14 +127,10 @@ void Marqueur::showEvent(QShowEvent* evenement) {
     RepeintSurface();
 }
 
-void Marqueur::moveEvent(QMoveEvent* evenement) {
-    QWidget::moveEvent(evenement);
-    RepeintSurface();
-}
-
 void Marqueur::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
-    RepeintSurface();
+    if (isVisible())
+        surface_->SurcoucheModifiee(QRect(Zone().topLeft(), evenement->oldSize()), Zone());
 }
 
 void Marqueur::focusInEvent(QFocusEvent* evenement) {
@@ -149,11 +149,32 @@ void Marqueur::PlaceGauche(float gauche) {
     Place(gauche, haut_);
 }
 
-void Marqueur::Place(float gauche, float haut) {
-    const bool deplace = gauche != gauche_;
+void Marqueur::Montre(float gauche, float haut) {
+    const QRect avant = Zone();
     gauche_ = gauche;
     haut_ = haut;
-    surface_->PlaceEnfant(this, gauche_, haut_);
+    if (isVisible() && Zone() != avant)
+        surface_->SurcoucheModifiee(avant, Zone());
+    enRetard_ = true;
+}
+
+void Marqueur::Rattrape() {
+    if (!enRetard_)
+        return;
+    enRetard_ = false;
+    move(Zone().topLeft());
+}
+
+void Marqueur::Suit(float gauche, float haut) {
+    Montre(gauche, haut);
+    if (surface_->underMouse())
+        Rattrape();
+}
+
+void Marqueur::Place(float gauche, float haut) {
+    const bool deplace = gauche != gauche_;
+    Montre(gauche, haut);
+    Rattrape();
     // A named marker is a value to assistive technology, which hears it move.
     if (deplace && QAccessible::isActive() && !accessibleName().isEmpty()) {
         QAccessibleValueChangeEvent annonce(this, double(gauche_));
@@ -175,7 +196,7 @@ void Marqueur::CouleurFond(QColor fond) {
 }
 
 void Marqueur::Peint(QPainter& p, QRect zone) const {
-    const QRect place = geometry();
+    const QRect place = Zone();
     // Only the part being repainted: a bar spans the whole view. A bordered square is a black
     // one with its colour inside, its one-pixel border within its box: two fills, where
     // stroking the outline cost twice as much as both.

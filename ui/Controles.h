@@ -99,6 +99,15 @@ public:
     float Haut() const { return haut_; }
     void PlaceGauche(float gauche);
     void Place(float gauche, float haut);
+    // Follows a point of the moving string, every tick: shown there at once, while the
+    // control itself, what the pointer hits, catches up only with the pointer over the
+    // surface. Moving a control every tick made Qt work out again which controls hide which,
+    // over the whole window, at each repaint.
+    void Suit(float gauche, float haut);
+    // The control to where it is shown.
+    void Rattrape();
+    // Where the surface shows it, in the surface's pixels.
+    QRect Zone() const;
     // Moves it as a drag to that abscissa would, kept between 0 and AbscisseMax.
     void Deplace(float gauche);
     // As far right as it may go: the view's edge, or a bound set by its owner.
@@ -117,7 +126,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
-    void moveEvent(QMoveEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     void focusInEvent(QFocusEvent* evenement) override;
     void focusOutEvent(QFocusEvent* evenement) override;
@@ -130,11 +138,13 @@ private:
     void TermineGlissement();
     // Its look is the surface's pixels: wherever it now stands, the surface repaints.
     void RepeintSurface();
+    void Montre(float gauche, float haut);
 
     SurfaceDessin* surface_;
     QColor fond_;
     bool bordure_;
     float gauche_ = 0, haut_ = 0;
+    bool enRetard_ = false; // shown elsewhere than the control stands
     float borne_ = std::numeric_limits<float>::max();
     bool bouton_ = false;
     QPointF prise_; // where the control was grabbed, in its own pixels

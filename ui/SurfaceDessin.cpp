@@ -276,9 +276,16 @@ void SurfaceDessin::SurcoucheModifiee(QRect ancienneZone, QRect nouvelleZone) {
     update(ancienneZone | nouvelleZone);
 }
 
-void SurfaceDessin::PlaceEnfant(QWidget* enfant, float gauche, float haut) const {
-    enfant->move(1 + static_cast<int>(std::lround(echelle_.PixelX(gauche))),
-                 1 + static_cast<int>(std::lround(echelle_.PixelY(haut))));
+QPoint SurfaceDessin::PositionEnfant(float gauche, float haut) const {
+    return {1 + static_cast<int>(std::lround(echelle_.PixelX(gauche))),
+            1 + static_cast<int>(std::lround(echelle_.PixelY(haut)))};
+}
+
+void SurfaceDessin::enterEvent(QEnterEvent* evenement) {
+    for (QObject* enfant : children())
+        if (auto* marqueur = qobject_cast<Marqueur*>(enfant))
+            marqueur->Rattrape();
+    QWidget::enterEvent(evenement);
 }
 
 QImage SurfaceDessin::Image() {
@@ -326,8 +333,7 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
         // The markers standing on the surface, bottom to top.
         for (const QObject* enfant : children())
             if (const auto* marqueur = qobject_cast<const Marqueur*>(enfant);
-                marqueur != nullptr && marqueur->isVisible() &&
-                marqueur->geometry().intersects(zone))
+                marqueur != nullptr && marqueur->isVisible() && marqueur->Zone().intersects(zone))
                 marqueur->Peint(p, zone);
         for (const Surcouche* surcouche : surcouches_) {
             if (!surcouche->Zone().intersects(zone))

@@ -79,8 +79,8 @@ public:
     void RetireSurcouche(const Surcouche* surcouche);
     // An overlay moved or changed: what it covered and what it covers now are repainted.
     void SurcoucheModifiee(QRect ancienneZone, QRect nouvelleZone);
-    // Places a child control with its top-left corner at user coordinates.
-    void PlaceEnfant(QWidget* enfant, float gauche, float haut) const;
+    // Where a child control stands with its top-left corner at user coordinates.
+    QPoint PositionEnfant(float gauche, float haut) const;
 
     // The retained picture, to compare, or to restore a composed background.
     QImage Image();
@@ -106,6 +106,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    // The markers that follow the wave catch up with where they are shown.
+    void enterEvent(QEnterEvent* evenement) override;
 
 private:
     void PrepareImage();

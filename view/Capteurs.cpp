@@ -71,8 +71,8 @@ void Capteurs::AfficheCapteur(int16_t n) {
     etat_.AbscisseCapteur[n] = c.barre->Gauche() + DecalageTemoin;
     const int j = sim::IndicePoint(etat_.AbscisseCapteur[n]);
     etat_.OrdonneeCapteur[n] = sim::OrdonneePoint(etat_, j);
-    c.temoin->Place(static_cast<float>(etat_.AbscisseCapteur[n] - DemiLargeurTemoin),
-                    static_cast<float>(etat_.OrdonneeCapteur[n] - DemiHauteurTemoin));
+    c.temoin->Suit(static_cast<float>(etat_.AbscisseCapteur[n] - DemiLargeurTemoin),
+                   static_cast<float>(etat_.OrdonneeCapteur[n] - DemiHauteurTemoin));
 }
 
 } // namespace view

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -71,6 +72,13 @@ struct Banc {
 };
 
 // The colour of the retained image at user coordinates (x, y).
+// What the window shows on the screen after the pending repaints: the backing store, not a
+// fresh rendering of the widgets, so a repaint that was never asked for shows.
+inline QImage Ecran(QWidget* fenetre) {
+    QCoreApplication::processEvents();
+    return fenetre->screen()->grabWindow(fenetre->winId()).toImage();
+}
+
 inline QColor Pixel(ui::SurfaceDessin& surface, double x, double y) {
     const QImage image = surface.Image();
     const qreal ratio = image.devicePixelRatio();

@@ -4,7 +4,6 @@
 #include "ui/Zoom.h"
 
 #include <QAccessible>
-#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -263,11 +262,9 @@ TEST_F(ClavierTest, OnlyTheKeyboardShowsTheFocusFrame) {
     // A button paints its own frame; a sensor bar, painted by its view, only while focused.
     for (const char* nom : {"Command1", "Capteur1"}) {
         QWidget* controle = banc(nom);
-        // What the screen shows, not a fresh rendering of the control.
         const auto oranges = [&] {
-            QCoreApplication::processEvents();
             QWidget* fenetre = banc.fenetre.get();
-            const QImage ecran = fenetre->screen()->grabWindow(fenetre->winId()).toImage();
+            const QImage ecran = aide::Ecran(fenetre);
             const QRect place(controle->mapTo(fenetre, QPoint(0, 0)), controle->size());
             int n = 0;
             for (int y = place.top(); y <= place.bottom(); ++y)

@@ -4,8 +4,6 @@
 #include "ui/Controles.h"
 #include "ui/Zoom.h"
 
-#include <QScreen>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,11 +39,10 @@ struct CapteursTest : ::testing::Test {
 TEST_F(CapteursTest, ActivationWhilePausedKeepsTheSquaresTopUntilTheNextTick) {
     banc.Clique("Command1");
     banc.Clique("ActiveCapteur1");
-    // On screen at once, paused: what the window shows, not a fresh rendering of it.
-    QCoreApplication::processEvents();
     QWidget* fenetre = banc.fenetre.get();
-    const QImage ecran = fenetre->screen()->grabWindow(fenetre->winId()).toImage();
-    EXPECT_EQ(ecran.pixelColor(barre1.mapTo(fenetre, QPoint(0, 60))), barre1.CouleurFond());
+    EXPECT_EQ(aide::Ecran(fenetre).pixelColor(barre1.mapTo(fenetre, QPoint(0, 60))),
+              barre1.CouleurFond())
+        << "on screen at once, paused";
     EXPECT_FALSE(barre1.isHidden());
     EXPECT_FALSE(temoin1.isHidden());
     EXPECT_TRUE(banc("ActiveCapteur1")->isHidden());
@@ -57,6 +54,13 @@ TEST_F(CapteursTest, ActivationWhilePausedKeepsTheSquaresTopUntilTheNextTick) {
     EXPECT_NEAR(temoin1.Haut(), 3.5 - banc.Etat().Elongation[41] - 0.1, 1e-6);
     EXPECT_NEAR(temoin1.Gauche(), barre1.Gauche() + 0.105 - 0.16, 1e-6);
     EXPECT_DOUBLE_EQ(banc.Etat().DerniereValeurCapteur[1], 3.5 - banc.Etat().Elongation[40]);
+    // Shown on the string; the control, what the pointer hits, is there once the pointer is
+    // over the view.
+    EXPECT_EQ(aide::Ecran(fenetre).pixelColor(animation.mapTo(fenetre, temoin1.Zone().center())),
+              temoin1.CouleurFond());
+    QEnterEvent entree(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&animation, &entree);
+    EXPECT_EQ(temoin1.geometry(), temoin1.Zone());
 }
 
 TEST_F(CapteursTest, ActivationSeedsTheTraceFromThePointsPresentOrdinate) {
