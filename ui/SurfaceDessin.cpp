@@ -21,6 +21,13 @@ int PlancherEntier(double valeur) {
     return tronque > valeur ? tronque - 1 : tronque;
 }
 
+// std::clamp by value: for doubles, GCC turns std::clamp's references into a store and a load
+// through the stack per call, which in the rasteriser's loop cost more than the rest of it.
+// Same result as std::clamp.
+double Borne(double valeur, double bas, double haut) {
+    return valeur < bas ? bas : (haut < valeur ? haut : valeur);
+}
+
 // The picture's pixels, read once for a whole batch of segments: the string is some two
 // hundred short segments a tick, and asking the image for them each time cost more than
 // drawing them.
@@ -48,19 +55,39 @@ QRect Colonnes(const Toile& toile, double x1, double y1, double x2, double y2, i
     const double decalage = largeurDevice / 2.0 + 0.5;
     int bMin = tailleB, bMax = -1;
     QRgb* colonne = toile.pixels + premier * pasA;
-    for (int a = premier; a <= dernier; ++a, colonne += pasA) {
-        const double centre = std::clamp(a + 0.5, x1, x2);
-        const double b = std::clamp(y1 + (centre - x1) * pente, -limiteB, limiteB) - decalage;
-        const int bord = PlancherEntier(b) + 1;
-        const int debut = std::max(bord, 0);
-        const int fin = std::min(bord + largeurDevice - 1, tailleB - 1);
-        if (debut > fin)
-            continue;
-        QRgb* pixel = colonne + debut * pasI;
-        for (int i = debut; i <= fin; ++i, pixel += pasI)
-            *pixel = couleur;
-        bMin = std::min(bMin, debut);
-        bMax = std::max(bMax, fin);
+    // The string's case: the line a pixel or more inside the picture across. No column needs
+    // clipping, b stays positive (within its ends' span, up to a rounding the pixel of margin
+    // covers), so truncating is flooring: a short chain of dependent instructions per column,
+    // where the general loop below waits on each.
+    if (std::min(y1, y2) - decalage >= 1 &&
+        std::max(y1, y2) - decalage + largeurDevice <= tailleB - 2) {
+        double milieu = premier + 0.5; // exact: small integers and halves
+        for (int a = premier; a <= dernier; ++a, colonne += pasA, milieu += 1) {
+            const double centre = Borne(milieu, x1, x2);
+            const int bord = static_cast<int>(y1 + (centre - x1) * pente - decalage) + 1;
+            QRgb* pixel = colonne + bord * pasI;
+            for (int i = 0; i < largeurDevice; ++i, pixel += pasI)
+                *pixel = couleur;
+            bMin = std::min(bMin, bord);
+            bMax = std::max(bMax, bord);
+        }
+        if (bMax >= bMin)
+            bMax += largeurDevice - 1;
+    } else {
+        for (int a = premier; a <= dernier; ++a, colonne += pasA) {
+            const double centre = Borne(a + 0.5, x1, x2);
+            const double b = Borne(y1 + (centre - x1) * pente, -limiteB, limiteB) - decalage;
+            const int bord = PlancherEntier(b) + 1;
+            const int debut = std::max(bord, 0);
+            const int fin = std::min(bord + largeurDevice - 1, tailleB - 1);
+            if (debut > fin)
+                continue;
+            QRgb* pixel = colonne + debut * pasI;
+            for (int i = debut; i <= fin; ++i, pixel += pasI)
+                *pixel = couleur;
+            bMin = std::min(bMin, debut);
+            bMax = std::max(bMax, fin);
+        }
     }
     if (bMax < bMin)
         return {};
