@@ -282,8 +282,16 @@ TEST(Extremite, AFixedEndSettlesIntoNodesEveryHalfWavelengthFromTheEnd) {
         // Damping leaves the two waves a little unequal, more so near the vibrator.
         EXPECT_LT(amplitude[noeud], (noeud >= 84 ? 0.08 : 0.12) * ventre) << noeud;
     }
-    for (int ventreI : {147, 105, 63, 21})
-        EXPECT_GT(amplitude[ventreI], 0.8 * ventre) << ventreI;
+    // Settled, an antinode is the drive summed over every round trip, each damped along its
+    // whole path: A (e^-ax + e^-a(2L-x)) / (1 - e^-2aL), some 3.5 cm at this smallest
+    // damping. The model's images stop below 1 %, which leaves it about 1 % under.
+    const double a = 0.01, L = 14; // per cm, cm
+    for (int ventreI : {147, 105, 63, 21}) {
+        const double x = ventreI / 12.0;
+        const double attendu =
+            0.5 * (std::exp(-a * x) + std::exp(-a * (2 * L - x))) / (1 - std::exp(-2 * a * L));
+        EXPECT_NEAR(amplitude[ventreI], attendu, 0.02 * attendu) << ventreI;
+    }
 }
 
 TEST(Extremite, BackToTheEndlessStringItIsTheDirectWaveBitForBit) {
