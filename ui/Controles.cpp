@@ -134,6 +134,8 @@ void Marqueur::resizeEvent(QResizeEvent* evenement) {
 }
 
 void Marqueur::focusInEvent(QFocusEvent* evenement) {
+    // Its focus frame is drawn where the control stands.
+    Rattrape();
     setUpdatesEnabled(true);
     AvecFocusClavier<QWidget>::focusInEvent(evenement);
 }
