@@ -71,7 +71,6 @@ struct Banc {
     }
 };
 
-// The colour of the retained image at user coordinates (x, y).
 // What the window shows on the screen after the pending repaints: the backing store, not a
 // fresh rendering of the widgets, so a repaint that was never asked for shows.
 inline QImage Ecran(QWidget* fenetre) {
@@ -79,6 +78,7 @@ inline QImage Ecran(QWidget* fenetre) {
     return fenetre->screen()->grabWindow(fenetre->winId()).toImage();
 }
 
+// The colour of the retained image at user coordinates (x, y).
 inline QColor Pixel(ui::SurfaceDessin& surface, double x, double y) {
     const QImage image = surface.Image();
     const qreal ratio = image.devicePixelRatio();
