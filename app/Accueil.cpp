@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
 
-#include "ui/Construction.h"
-#include "ui/Controles.h"
-#include "ui/FenetreCorde.h"
-#include "ui/Zoom.h"
+#include "fenetre/Construction.h"
+#include "fenetre/FenetreCorde.h"
+#include "fenetre/Tables.h"
+#include "kit/Controles.h"
+#include "kit/Zoom.h"
 
 #include <QToolButton>
 
@@ -13,12 +14,12 @@ namespace app {
 Accueil::Accueil(FabriqueFenetre fabrique, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), fabrique_(std::move(fabrique)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    ui::ConstruitFenetre(this, ui::DispositionAccueil);
+    fenetre::ConstruitFenetre(this, fenetre::DispositionAccueil);
     setAccessibleName(tr("Accueil de vibraLIGNE"));
-    connect(ui::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
+    connect(kit::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
             &Accueil::Demarre);
-    auto* banniere = ui::Trouve<ui::Etiquette>(this, "Image1");
-    connect(banniere, &ui::Etiquette::clique, this, &Accueil::Demarre);
+    auto* banniere = kit::Trouve<kit::Etiquette>(this, "Image1");
+    connect(banniere, &kit::Etiquette::clique, this, &Accueil::Demarre);
     banniere->setAccessibleName(tr("Démarrer la simulation"));
     banniere->setAccessibleDescription(
         tr("Image d'une onde le long d'une corde, avec deux capteurs"));
@@ -32,7 +33,7 @@ void Accueil::Demarre() {
     demarre_ = true;
     QWidget* principale = fabrique_(); // loads: its whole load sequence runs here
     principale->setAttribute(Qt::WA_DeleteOnClose);
-    if (ui::ZoomFenetre* zoom = ui::ZoomDe(principale))
+    if (kit::ZoomFenetre* zoom = kit::ZoomDe(principale))
         zoom->PlaceSurEcran();
     principale->show();
     close();

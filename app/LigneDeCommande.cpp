@@ -39,8 +39,8 @@ Commande LitLigneDeCommande(int argc, char** argv) {
     }
     const bool langueValable = langueDemandee.isEmpty() || langueDemandee == QLatin1String("fr") ||
                                langueDemandee == QLatin1String("en");
-    commande.langue = ui::LangueChoisie(langueValable ? langueDemandee : QString());
-    const auto traducteur = ui::Traducteur(commande.langue);
+    commande.langue = kit::LangueChoisie(langueValable ? langueDemandee : QString());
+    const auto traducteur = kit::Traducteur(commande.langue);
     const auto t = [&traducteur](const char* francais) {
         const QString traduit =
             traducteur ? traducteur->translate("LigneDeCommande", francais) : QString();

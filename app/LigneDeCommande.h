@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Langue.h"
+#include "kit/Langue.h"
 
 #include <optional>
 
 namespace app {
 
 struct Commande {
-    ui::Langue langue = ui::Langue::Francais;
+    kit::Langue langue = kit::Langue::Francais;
     std::optional<int> sortie; // set: the program is to exit with this code, having answered
 };
 

@@ -2,7 +2,7 @@
 // Writes the application logo, drawn in code, as the PNG icons the desktop theme wants:
 //   generer_icones DIR  ->  DIR/NxN/apps/org.vibraligne.VibraLIGNE.png for each size
 
-#include "ui/Images.h"
+#include "kit/Images.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     for (int cote : {16, 32, 48, 64, 128, 256}) {
         const QString dossier = QStringLiteral("%1/%2x%2/apps").arg(argv[1]).arg(cote);
         if (!QDir().mkpath(dossier) ||
-            !ui::Logo(cote).save(dossier + "/org.vibraligne.VibraLIGNE.png")) {
+            !kit::Logo(cote).save(dossier + "/org.vibraligne.VibraLIGNE.png")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(dossier));
             return 1;
         }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
 #include "app/LigneDeCommande.h"
-#include "ui/FenetreCorde.h"
-#include "ui/Images.h"
-#include "ui/Zoom.h"
+#include "fenetre/FenetreCorde.h"
+#include "kit/Images.h"
+#include "kit/Zoom.h"
 
 #include <QApplication>
 
@@ -15,12 +15,13 @@ int main(int argc, char* argv[]) {
         return *commande.sortie;
 
     QApplication application(argc, argv);
-    ui::InstalleLangue(commande.langue);
+    kit::InstalleLangue(commande.langue);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(ui::Logo(32)));
+    QApplication::setWindowIcon(QIcon(kit::Logo(32)));
 
-    auto* accueil = new app::Accueil([] { return new ui::FenetreCorde(sim::HorlogeSysteme()); });
-    ui::ZoomDe(accueil)->PlaceSurEcran();
+    auto* accueil =
+        new app::Accueil([] { return new fenetre::FenetreCorde(sim::HorlogeSysteme()); });
+    kit::ZoomDe(accueil)->PlaceSurEcran();
     accueil->show();
     return QApplication::exec();
 }

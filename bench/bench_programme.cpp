@@ -12,10 +12,10 @@
 //   ... bench_programme SECONDS programme    the program alone, for a profiler
 //   ... bench_programme SECONDS plancher     the floor alone
 
-#include "ui/Construction.h"
-#include "ui/Controles.h"
-#include "ui/FenetreCorde.h"
-#include "ui/Zoom.h"
+#include "fenetre/Construction.h"
+#include "fenetre/FenetreCorde.h"
+#include "kit/Controles.h"
+#include "kit/Zoom.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -125,10 +125,10 @@ struct Mesure {
 };
 
 Mesure Compare(double zoom, double secondes) {
-    ui::FenetreCorde fenetre(sim::HorlogeSysteme());
+    fenetre::FenetreCorde fenetre(sim::HorlogeSysteme());
     fenetre.Timer1().stop();
     for (const char* nom : {"Label21", "ActiveCapteur1", "ActiveCapteur2"})
-        emit ui::Trouve<ui::Etiquette>(&fenetre, nom)->clique();
+        emit kit::Trouve<kit::Etiquette>(&fenetre, nom)->clique();
     // Full screen without a window manager: the window at the screen's size takes its zoom.
     fenetre.resize(qRound(1280 * zoom), qRound(720 * zoom));
     Plancher plancher(zoom);
@@ -153,8 +153,8 @@ Mesure Compare(double zoom, double secondes) {
         fenetre.hide();
     }
     std::printf("zoom %.2f (window %dx%d): program %.3f, floor %.3f CPU s/s (medians of 3)\n",
-                ui::ZoomDe(&fenetre)->Zoom(), fenetre.width(), fenetre.height(), Mediane(programme),
-                Mediane(reference));
+                kit::ZoomDe(&fenetre)->Zoom(), fenetre.width(), fenetre.height(),
+                Mediane(programme), Mediane(reference));
     return {Mediane(programme), Mediane(reference), ticks / dureeProgramme};
 }
 
@@ -172,9 +172,9 @@ int main(int argc, char** argv) {
             std::printf("floor alone: %.3f CPU s/s\n", PartCpu(secondes));
             return 0;
         }
-        ui::FenetreCorde fenetre(sim::HorlogeSysteme());
+        fenetre::FenetreCorde fenetre(sim::HorlogeSysteme());
         for (const char* nom : {"Label21", "ActiveCapteur1", "ActiveCapteur2"})
-            emit ui::Trouve<ui::Etiquette>(&fenetre, nom)->clique();
+            emit kit::Trouve<kit::Etiquette>(&fenetre, nom)->clique();
         fenetre.show();
         std::printf("program alone: %.3f CPU s/s\n", PartCpu(secondes));
         return 0;

@@ -4,12 +4,12 @@
 //
 //   build/bench/bench_tick --benchmark_min_time=0.5
 
+#include "fenetre/Construction.h"
+#include "fenetre/FenetreCorde.h"
+#include "kit/Zoom.h"
 #include "sim/Horloge.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
-#include "ui/Construction.h"
-#include "ui/FenetreCorde.h"
-#include "ui/Zoom.h"
 
 #include <QApplication>
 #include <QFile>
@@ -76,16 +76,16 @@ BENCHMARK(BM_ModeleAvecExtremite)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)
 // both sensors on, as in class.
 struct Banc {
     double secondes = 36000;
-    std::unique_ptr<ui::FenetreCorde> fenetre;
+    std::unique_ptr<fenetre::FenetreCorde> fenetre;
 
     explicit Banc(QScreen* ecran) {
-        fenetre = std::make_unique<ui::FenetreCorde>([this] { return secondes; });
+        fenetre = std::make_unique<fenetre::FenetreCorde>([this] { return secondes; });
         fenetre->Timer1().stop(); // ticks are driven by the benchmark loop
         fenetre->setScreen(ecran);
         fenetre->move(ecran->geometry().topLeft());
         fenetre->show();
         for (const char* nom : {"Label21", "ActiveCapteur1", "ActiveCapteur2"})
-            QMetaObject::invokeMethod(ui::Trouve<QObject>(fenetre.get(), nom), "clique");
+            QMetaObject::invokeMethod(kit::Trouve<QObject>(fenetre.get(), nom), "clique");
         // Nothing is painted before the platform says the window is exposed.
         for (int essai = 0; essai < 200 && !fenetre->windowHandle()->isExposed(); ++essai)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -147,7 +147,7 @@ BENCHMARK(BM_CapteursEtTraces)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 void MesureTick(benchmark::State& state, Banc& banc) {
     banc.fenetre->Timer1().start(1'000'000); // enabled, so the clock steps; never fires here
     CompteurPeintures compteur;
-    ui::Trouve<QWidget>(banc.fenetre.get(), "Oscillo")->installEventFilter(&compteur);
+    kit::Trouve<QWidget>(banc.fenetre.get(), "Oscillo")->installEventFilter(&compteur);
     for (auto _ : state) {
         banc.Avance();
         banc.fenetre->Timer1_Timer();
@@ -170,7 +170,7 @@ BENCHMARK(BM_TickComplet)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 // the argument is the zoom in hundredths.
 void BM_TickCompletZoom(benchmark::State& state) {
     Banc& banc = *Bancs().front();
-    ui::ZoomFenetre& zoom = *ui::ZoomDe(banc.fenetre.get());
+    kit::ZoomFenetre& zoom = *kit::ZoomDe(banc.fenetre.get());
     zoom.ChoisitZoomNormal(state.range(0) / 100.0);
     QCoreApplication::processEvents();
     MesureTick(state, banc);

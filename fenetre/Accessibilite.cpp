@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Accessibilite.h"
+#include "fenetre/Accessibilite.h"
 
-#include "ui/Construction.h"
-#include "ui/Controles.h"
-#include "ui/Disposition.h"
+#include "fenetre/Tables.h"
+#include "kit/Controles.h"
+#include "kit/Trouve.h"
 
 #include <QAbstractSlider>
 #include <QAccessibleWidget>
@@ -16,7 +16,8 @@
 #include <string_view>
 #include <utility>
 
-namespace ui {
+namespace fenetre {
+using namespace kit;
 namespace {
 
 struct Description {
@@ -199,8 +200,12 @@ QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) 
     }
     if (classe == QLatin1String(Marqueur::staticMetaObject.className()))
         return new MarqueurAccessible(static_cast<Marqueur*>(objet));
+    // Both windows are plain widgets of their own class, asked for here at that class, before
+    // Qt's interface for a plain widget; which window it is, its layout name tells, when asked.
+    const QMetaObject* meta = objet->metaObject();
     if (objet->isWidgetType() && static_cast<QWidget*>(objet)->isWindow() &&
-        (classe == QLatin1String("ui::FenetreCorde") || classe == QLatin1String("app::Accueil")))
+        classe == QLatin1String(meta->className()) &&
+        meta->superClass() == &QWidget::staticMetaObject)
         return new FenetreAccessible(static_cast<QWidget*>(objet));
     return nullptr;
 }
@@ -291,4 +296,4 @@ void RendAccessible(QWidget* fenetre) {
                              Trouve<QWidget>(fenetre, OrdreTabulation[i]));
 }
 
-} // namespace ui
+} // namespace fenetre

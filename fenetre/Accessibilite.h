@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-namespace ui {
+namespace fenetre {
 
 // French accessible names and descriptions for every interactive control, the Tab order
 // that follows the panels, and the keyboard for what the mouse does. Nothing of the
@@ -20,4 +20,4 @@ QString DescriptionPosition(float abscisseCm);
 // The accessible description of a scroll bar: its parameter's current value in its unit.
 QString ValeurAccessible(const QString& barre, int valeur);
 
-} // namespace ui
+} // namespace fenetre

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Construction.h"
+#include "fenetre/Construction.h"
 
-#include "ui/Accessibilite.h"
-#include "ui/Controles.h"
-#include "ui/Images.h"
-#include "ui/SurfaceDessin.h"
-#include "ui/Zoom.h"
+#include "fenetre/Accessibilite.h"
+#include "fenetre/Tables.h"
+#include "kit/Controles.h"
+#include "kit/Images.h"
+#include "kit/SurfaceDessin.h"
+#include "kit/Zoom.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -18,7 +19,8 @@
 #include <cmath>
 #include <unordered_map>
 
-namespace ui {
+namespace fenetre {
+using namespace kit;
 namespace {
 
 QString Nom(std::string_view texte) {
@@ -224,10 +226,12 @@ void ConstruitFenetre(QWidget* fenetre, const Fenetre& disposition) {
         conteneurs.emplace(c.nom, w);
     }
     AppliqueZoom(fenetre, disposition, 1, {});
-    new ZoomFenetre(fenetre, disposition);
+    new ZoomFenetre(fenetre, disposition, [fenetre, &disposition](double zoom, QPoint origine) {
+        AppliqueZoom(fenetre, disposition, zoom, origine);
+    });
     // Listed front to back: lowering each in turn leaves the first on top.
     for (const Controle& c : disposition.controles)
         conteneurs.at(c.nom)->lower();
 }
 
-} // namespace ui
+} // namespace fenetre

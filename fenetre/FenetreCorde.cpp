@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/FenetreCorde.h"
+#include "fenetre/FenetreCorde.h"
 
+#include "fenetre/Accessibilite.h"
+#include "fenetre/Construction.h"
+#include "fenetre/Tables.h"
+#include "kit/Controles.h"
+#include "kit/Couverture.h"
+#include "kit/Images.h"
+#include "kit/SurfaceDessin.h"
+#include "kit/Zoom.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
-#include "ui/Accessibilite.h"
-#include "ui/Construction.h"
-#include "ui/Controles.h"
-#include "ui/Couverture.h"
-#include "ui/Images.h"
-#include "ui/SurfaceDessin.h"
-#include "ui/Zoom.h"
 #include "view/Regle.h"
 
 #include <QAbstractButton>
@@ -22,7 +23,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
-namespace ui {
+namespace fenetre {
+using namespace kit;
 namespace {
 
 constexpr int PeriodeTimer1Ms = 10;
@@ -320,4 +322,4 @@ void FenetreCorde::MontreAnimation() {
     animation_->Efface();
 }
 
-} // namespace ui
+} // namespace fenetre

@@ -16,10 +16,11 @@
 
 class QLabel;
 class QScrollBar;
-
-namespace ui {
-
+namespace kit {
 class SurfaceDessin;
+}
+
+namespace fenetre {
 
 // The main window: builds its controls from the layout, owns the simulation state and the
 // timer, wires every event to its handler and runs the tick in its fixed order.
@@ -66,7 +67,7 @@ private:
     sim::EtatSimulation etat_;
     QTimer timer1_; // a child, so that it is found by its name like every other control
 
-    SurfaceDessin* animation_ = nullptr;
+    kit::SurfaceDessin* animation_ = nullptr;
     QWidget* vibrationPeriodique_ = nullptr;
     std::unique_ptr<view::VueCorde> vue_;
     std::unique_ptr<view::Capteurs> capteurs_;
@@ -75,4 +76,4 @@ private:
     mesure::OutilsLecon* outils_ = nullptr; // a child
 };
 
-} // namespace ui
+} // namespace fenetre

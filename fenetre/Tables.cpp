@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Disposition.h"
+#include "fenetre/Tables.h"
 
 #include <QtGlobal>
 
 #include <array>
 #include <cmath>
 
-namespace ui {
+namespace fenetre {
+using namespace kit;
 namespace {
 
 using enum Genre;
@@ -212,12 +213,6 @@ constexpr std::array Echelles = std::to_array<EchelleSurface>({
 const Fenetre DispositionCorde{"Corde", "vibraLIGNE", 15360, 8640, {192, 192, 192}, ControlesCorde};
 const Fenetre DispositionAccueil{"Accueil", "Form1", 8796, 6168, Marine, ControlesAccueil};
 
-int Pixels(int twips, double zoom) {
-    if (zoom == 1)
-        return Pixels(twips);
-    return static_cast<int>(std::floor(twips * zoom / TwipsParPixel + 0.5));
-}
-
 std::span<const BarreParametre> BarresParametres() {
     return Barres;
 }
@@ -225,4 +220,4 @@ std::span<const EchelleSurface> EchellesSurfaces() {
     return Echelles;
 }
 
-} // namespace ui
+} // namespace fenetre

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Controles.h"
+#include "kit/Controles.h"
 
 #include <QAccessible>
 #include <QFocusEvent>
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace kit {
 namespace {
 
 // The outline that follows the pointer during a drag; it lies on top of the window and
@@ -111,6 +111,7 @@ Marqueur::Marqueur(SurfaceDessin* surface, QColor fond, bool bordure)
     // repainted band, every tick, for nothing to draw but the keyboard's focus frame. It
     // takes them only while it has the focus.
     setUpdatesEnabled(false);
+    surface->PeintEnfant(this, this);
 }
 
 void Marqueur::RepeintSurface() {
@@ -256,6 +257,8 @@ void Marqueur::mouseReleaseEvent(QMouseEvent* evenement) {
 void Marqueur::hideEvent(QHideEvent* evenement) {
     bouton_ = false;
     TermineGlissement();
+    // The surface painted it: where it stood, the surface's own picture shows again.
+    surface_->update(Zone());
     QWidget::hideEvent(evenement);
 }
 
@@ -276,4 +279,4 @@ void Marqueur::Survole(QPointF positionGlobale) {
                                 static_cast<float>(unites.y()));
 }
 
-} // namespace ui
+} // namespace kit

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Disposition.h"
-#include "ui/SurfaceDessin.h"
+#include "kit/Disposition.h"
+#include "kit/SurfaceDessin.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 #include <limits>
 
-namespace ui {
+namespace kit {
 
 QColor Couleur(Rgb rgb);
 
@@ -90,7 +90,7 @@ private:
 // surface's units, that drags automatically. The surface paints it. Pressing the button on it and
 // moving starts a drag with an outline of its size; the surface under the pointer (not a child of
 // it) is told where the pointer is, in its units. It never reports a click and never moves itself.
-class Marqueur : public AvecFocusClavier<QWidget> {
+class Marqueur : public AvecFocusClavier<QWidget>, public PeintParSurface {
     Q_OBJECT
 public:
     Marqueur(SurfaceDessin* surface, QColor fond, bool bordure);
@@ -105,9 +105,8 @@ public:
     // over the whole window, at each repaint.
     void Suit(float gauche, float haut);
     // The control to where it is shown.
-    void Rattrape();
-    // Where the surface shows it, in the surface's pixels.
-    QRect Zone() const;
+    void Rattrape() override;
+    QRect Zone() const override;
     // Moves it as a drag to that abscissa would, kept between 0 and AbscisseMax.
     void Deplace(float gauche);
     // As far right as it may go: the view's edge, or a bound set by its owner.
@@ -116,8 +115,7 @@ public:
     void CouleurFond(QColor fond);
     QColor CouleurFond() const { return fond_; }
     bool EnGlissement() const { return contour_ != nullptr; }
-    // Its look, in its surface's coordinates, painted by the surface under it within zone.
-    void Peint(QPainter& p, QRect zone) const;
+    void Peint(QPainter& p, QRect zone) const override;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -151,4 +149,4 @@ private:
     QPointer<QWidget> contour_;
 };
 
-} // namespace ui
+} // namespace kit

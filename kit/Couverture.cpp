@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Couverture.h"
+#include "kit/Couverture.h"
 
 #include <QEvent>
 
-namespace ui {
+namespace kit {
 namespace {
 
 class Couverture : public QObject {
@@ -43,4 +43,4 @@ void MetSousCouverture(QWidget* couverture, std::vector<QWidget*> dessous) {
     new Couverture(couverture, std::move(dessous));
 }
 
-} // namespace ui
+} // namespace kit

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace ui {
+namespace kit {
 
 // What lies under a shown cover is out of reach: out of the Tab chain, not pressable, and
 // neither showing nor actionable to assistive technology. Hidden and disabled beneath an
@@ -13,4 +13,4 @@ namespace ui {
 // in the Tab chain. Every way of showing or hiding the cover is followed.
 void MetSousCouverture(QWidget* couverture, std::vector<QWidget*> dessous);
 
-} // namespace ui
+} // namespace kit

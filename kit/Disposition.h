@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The two windows as data: every control with its container, place in twips (designed at
-// 120 dpi, 12 twips to the pixel), caption, colours, font and cursor. Containers are listed
-// before their children; within a container, front to back.
-
-#include <QtGlobal>
+// What a window's layout is made of: every control with its container, place in twips
+// (designed at 120 dpi, 12 twips to the pixel), caption, colours, font and cursor.
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-namespace ui {
+namespace kit {
 
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
@@ -117,16 +114,4 @@ struct Fenetre {
     std::span<const Controle> controles;
 };
 
-extern const Fenetre DispositionCorde;
-extern const Fenetre DispositionAccueil;
-std::span<const BarreParametre> BarresParametres();
-std::span<const EchelleSurface> EchellesSurfaces();
-
-// The welcome window's description, word for word (the French source of its translations).
-inline constexpr std::string_view TexteDescription = QT_TRANSLATE_NOOP(
-    "Disposition",
-    "VibraLIGNE anime un modèle de l'onde transversale dans un milieu à une dimension. "
-    "L'onde peut être sinusoïdale ou solitaire.  Des \"capteur\" permettent de "
-    "représenter l'évolution temporelle de l'état d'un ou deux points du milieu.");
-
-} // namespace ui
+} // namespace kit

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Images.h"
+#include "kit/Images.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +9,7 @@
 #include <functional>
 #include <numbers>
 
-namespace ui {
+namespace kit {
 namespace {
 
 constexpr QColor Orange(238, 126, 22);
@@ -243,4 +243,4 @@ QCursor CurseurDe(Curseur curseur, double z) {
     return QCursor(Qt::ArrowCursor);
 }
 
-} // namespace ui
+} // namespace kit

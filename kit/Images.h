@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Disposition.h"
+#include "kit/Disposition.h"
 
 #include <QCursor>
 #include <QPixmap>
 
-namespace ui {
+namespace kit {
 
 // Every picture of the program, drawn in code at its own pixel size times the window's
 // zoom.
@@ -14,4 +14,4 @@ QPixmap Pixmap(Dessin dessin, double zoom = 1);
 QPixmap Logo(int cote); // square application logo, for the window and program icon
 QCursor CurseurDe(Curseur curseur, double zoom = 1);
 
-} // namespace ui
+} // namespace kit

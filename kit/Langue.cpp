@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Langue.h"
+#include "kit/Langue.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
-namespace ui {
+namespace kit {
 
 Langue LangueChoisie(const QString& demandee) {
     if (!demandee.isEmpty())
@@ -38,4 +38,4 @@ void InstalleLangue(Langue langue) {
                             : QLocale(QLocale::French, QLocale::France));
 }
 
-} // namespace ui
+} // namespace kit

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace ui {
+namespace kit {
 
 // French is the program's own language, the source of every text; English is translated.
 enum class Langue { Francais, Anglais };
@@ -22,4 +22,4 @@ std::unique_ptr<QTranslator> Traducteur(Langue langue);
 // decimal comma in French, a point in English).
 void InstalleLangue(Langue langue);
 
-} // namespace ui
+} // namespace kit

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/SurfaceDessin.h"
+#include "kit/SurfaceDessin.h"
 
-#include "ui/Controles.h"
-
+#include <QChildEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -10,7 +9,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace ui {
+namespace kit {
 namespace {
 
 // std::floor is a library call on the baseline x86-64 instruction set, and the string's
@@ -308,10 +307,27 @@ QPoint SurfaceDessin::PositionEnfant(float gauche, float haut) const {
             1 + static_cast<int>(std::lround(echelle_.PixelY(haut)))};
 }
 
+void SurfaceDessin::PeintEnfant(QWidget* enfant, PeintParSurface* peint) {
+    peints_.emplace_back(enfant, peint);
+}
+
+PeintParSurface* SurfaceDessin::PeintPar(const QObject* enfant) const {
+    for (const auto& [controle, peint] : peints_)
+        if (controle == enfant)
+            return peint;
+    return nullptr;
+}
+
+void SurfaceDessin::childEvent(QChildEvent* evenement) {
+    if (evenement->removed())
+        std::erase_if(peints_,
+                      [enfant = evenement->child()](const auto& p) { return p.first == enfant; });
+    QWidget::childEvent(evenement);
+}
+
 void SurfaceDessin::enterEvent(QEnterEvent* evenement) {
-    for (QObject* enfant : children())
-        if (auto* marqueur = qobject_cast<Marqueur*>(enfant))
-            marqueur->Rattrape();
+    for (const auto& [controle, peint] : peints_)
+        peint->Rattrape();
     QWidget::enterEvent(evenement);
 }
 
@@ -359,9 +375,10 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
         }
         // The markers standing on the surface, bottom to top.
         for (const QObject* enfant : children())
-            if (const auto* marqueur = qobject_cast<const Marqueur*>(enfant);
-                marqueur != nullptr && marqueur->isVisible() && marqueur->Zone().intersects(zone))
-                marqueur->Peint(p, zone);
+            if (const PeintParSurface* peint = PeintPar(enfant);
+                peint != nullptr && static_cast<const QWidget*>(enfant)->isVisible() &&
+                peint->Zone().intersects(zone))
+                peint->Peint(p, zone);
         for (const Surcouche* surcouche : surcouches_) {
             if (!surcouche->Zone().intersects(zone))
                 continue;
@@ -377,4 +394,4 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
     }
 }
 
-} // namespace ui
+} // namespace kit

@@ -10,9 +10,10 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
-namespace ui {
+namespace kit {
 
 // A surface's user scale: the unit values at the inner top-left corner and the twips per
 // unit, at the window's zoom. y grows downwards.
@@ -34,6 +35,22 @@ public:
     // The widget pixels it may cover; empty when it shows nothing.
     virtual QRect Zone() const = 0;
     virtual void Peint(QPainter& p) const = 0;
+};
+
+// A child control that its surface paints with the surface's own picture (a sensor's bar or
+// square): moving it every tick then dirties only the surface, never a repaint of its own
+// nor of the controls beneath it.
+class PeintParSurface {
+public:
+    // Where the surface shows it, in the surface's pixels.
+    virtual QRect Zone() const = 0;
+    // Its look within zone, in the surface's coordinates.
+    virtual void Peint(QPainter& p, QRect zone) const = 0;
+    // The control, what the pointer hits, to where it is shown.
+    virtual void Rattrape() = 0;
+
+protected:
+    ~PeintParSurface() = default;
 };
 
 // A one-pixel-bordered panel whose drawing is retained in an image at the device pixel
@@ -79,6 +96,9 @@ public:
     void RetireSurcouche(const Surcouche* surcouche);
     // An overlay moved or changed: what it covered and what it covers now are repainted.
     void SurcoucheModifiee(QRect ancienneZone, QRect nouvelleZone);
+    // A child control painted by the surface, bottom to top as the children stand, from
+    // now until it is destroyed.
+    void PeintEnfant(QWidget* enfant, PeintParSurface* peint);
     // Where a child control stands with its top-left corner at user coordinates.
     QPoint PositionEnfant(float gauche, float haut) const;
 
@@ -108,6 +128,7 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
     // The markers that follow the wave catch up with where they are shown.
     void enterEvent(QEnterEvent* evenement) override;
+    void childEvent(QChildEvent* evenement) override;
 
 private:
     void PrepareImage();
@@ -116,10 +137,12 @@ private:
     // Device pixels of a width given in layout pixels.
     int Device(double pixels) const;
     QRect VersLogique(QRect zoneDevice) const;
+    PeintParSurface* PeintPar(const QObject* enfant) const;
 
     Echelle echelle_;
     QColor fond_;
     std::vector<const Surcouche*> surcouches_;
+    std::vector<std::pair<const QObject*, PeintParSurface*>> peints_;
     QImage image_;
     double zoomImage_ = 1;
     uint64_t generation_ = 0;
@@ -131,4 +154,4 @@ private:
     float courantX_ = 0, courantY_ = 0;
 };
 
-} // namespace ui
+} // namespace kit

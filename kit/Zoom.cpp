@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Zoom.h"
-
-#include "ui/Construction.h"
+#include "kit/Zoom.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -15,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace ui {
+namespace kit {
 namespace {
 
 // The style's own measures (the option buttons' round, the scroll bars' arrows) at the
@@ -44,6 +42,12 @@ private:
 
 } // namespace
 
+int Pixels(int twips, double zoom) {
+    if (zoom == 1)
+        return Pixels(twips);
+    return static_cast<int>(std::floor(twips * zoom / TwipsParPixel + 0.5));
+}
+
 double ZoomQuiTient(QSize disponible, QSize aZoomUn) {
     if (aZoomUn.isEmpty())
         return 1;
@@ -53,8 +57,9 @@ double ZoomQuiTient(QSize disponible, QSize aZoomUn) {
     return std::max(zoom, 0.01);
 }
 
-ZoomFenetre::ZoomFenetre(QWidget* fenetre, const Fenetre& disposition)
-    : QObject(fenetre), fenetre_(fenetre), disposition_(disposition) {
+ZoomFenetre::ZoomFenetre(QWidget* fenetre, const Fenetre& disposition, Application applique)
+    : QObject(fenetre), fenetre_(fenetre), disposition_(disposition),
+      applique_(std::move(applique)) {
     fenetre->installEventFilter(this);
 }
 
@@ -81,7 +86,7 @@ void ZoomFenetre::Ajuste() {
         return;
     zoom_ = zoom;
     origine_ = origine;
-    AppliqueZoom(fenetre_, disposition_, zoom, origine);
+    applique_(zoom, origine);
     AppliqueStyle(zoom);
     emit zoomModifie();
 }
@@ -169,4 +174,4 @@ ZoomFenetre* ZoomDe(QWidget* fenetre) {
     return fenetre->findChild<ZoomFenetre*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-} // namespace ui
+} // namespace kit

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Disposition.h"
+#include "kit/Disposition.h"
 
 #include <QMargins>
 #include <QObject>
@@ -10,7 +10,9 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace ui {
+#include <functional>
+
+namespace kit {
 
 // The largest zoom at which a layout of the given size at zoom 1 fits in an area.
 double ZoomQuiTient(QSize disponible, QSize aZoomUn);
@@ -22,7 +24,10 @@ double ZoomQuiTient(QSize disponible, QSize aZoomUn);
 class ZoomFenetre : public QObject {
     Q_OBJECT
 public:
-    ZoomFenetre(QWidget* fenetre, const Fenetre& disposition);
+    // applique places, sizes and draws the window's controls again at a zoom, the layout's
+    // top-left corner at an origin in the window.
+    using Application = std::function<void(double zoom, QPoint origine)>;
+    ZoomFenetre(QWidget* fenetre, const Fenetre& disposition, Application applique);
 
     double Zoom() const { return zoom_; }
     double ZoomNormal() const { return zoomNormal_; }
@@ -52,6 +57,7 @@ private:
 
     QWidget* fenetre_;
     const Fenetre& disposition_;
+    Application applique_;
     double zoom_ = 1;
     double zoomNormal_ = 1;
     QPoint origine_;
@@ -64,4 +70,4 @@ private:
 // The zoom of a window built from a layout, made once with the window.
 ZoomFenetre* ZoomDe(QWidget* fenetre);
 
-} // namespace ui
+} // namespace kit

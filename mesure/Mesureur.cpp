@@ -24,13 +24,13 @@ QString Nombre(double valeur, int decimales) {
     return QLocale().toString(arrondi == 0 ? 0.0 : arrondi, 'f', decimales);
 }
 
-Mesureur::Mesureur(ui::SurfaceDessin& surface, Lecture lecture, Ecart ecart)
+Mesureur::Mesureur(kit::SurfaceDessin& surface, Lecture lecture, Ecart ecart)
     : surface_(surface), vivante_(&surface), lecture_(std::move(lecture)),
       ecart_(std::move(ecart)) {
     surface_.setMouseTracking(true);
     surface_.installEventFilter(this);
     surface_.AjouteSurcouche(this);
-    connect(&surface_, &ui::SurfaceDessin::efface, this, &Mesureur::Oublie);
+    connect(&surface_, &kit::SurfaceDessin::efface, this, &Mesureur::Oublie);
 }
 
 Mesureur::~Mesureur() {

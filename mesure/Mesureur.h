@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/SurfaceDessin.h"
+#include "kit/SurfaceDessin.h"
 
 #include <QObject>
 #include <QPointF>
@@ -16,7 +16,7 @@ namespace mesure {
 // A readout that follows the pointer over a surface, and a measuring line drawn by a
 // press-and-drag from the press to the pointer. Both are drawn over the picture, never
 // into it; the line stays until the next press or until the surface is cleared.
-class Mesureur : public QObject, public ui::Surcouche {
+class Mesureur : public QObject, public kit::Surcouche {
     Q_OBJECT
 public:
     // What to read at a place, in the surface's units (empty: nothing there), and between
@@ -24,7 +24,7 @@ public:
     using Lecture = std::function<QString(QPointF unites)>;
     using Ecart = std::function<QString(QPointF depart, QPointF arrivee)>;
 
-    Mesureur(ui::SurfaceDessin& surface, Lecture lecture, Ecart ecart);
+    Mesureur(kit::SurfaceDessin& surface, Lecture lecture, Ecart ecart);
     ~Mesureur() override;
 
     QString Texte() const;      // the readout under the pointer, or empty
@@ -43,8 +43,8 @@ private:
     QRect BoiteTexte(const QString& texte, QPointF ancre) const;
     QRect ZoneLigne() const;
 
-    ui::SurfaceDessin& surface_;
-    QPointer<ui::SurfaceDessin> vivante_; // the surface may go first, with the window
+    kit::SurfaceDessin& surface_;
+    QPointer<kit::SurfaceDessin> vivante_; // the surface may go first, with the window
     Lecture lecture_;
     Ecart ecart_;
     std::optional<QPointF> pointeur_;         // widget pixels

@@ -30,8 +30,9 @@ int DernierPointDessine(const sim::EtatSimulation& etat) {
 
 } // namespace
 
-OutilsLecon::OutilsLecon(QWidget* fenetre, ui::SurfaceDessin& animation, ui::SurfaceDessin& oscillo,
-                         const sim::EtatSimulation& etat, const scope::Traces& traces)
+OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
+                         kit::SurfaceDessin& oscillo, const sim::EtatSimulation& etat,
+                         const scope::Traces& traces)
     : QObject(fenetre), fenetre_(fenetre), animation_(animation), oscillo_(oscillo), etat_(etat),
       traces_(traces) {
     corde_ = std::make_unique<Mesureur>(
@@ -72,7 +73,7 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, ui::SurfaceDessin& animation, ui::Sur
         a->setShortcut(touches);
         connect(a, &QAction::triggered, this, quoi);
         fenetre_->addAction(a);
-        for (ui::SurfaceDessin* s : {&animation_, &oscillo_})
+        for (kit::SurfaceDessin* s : {&animation_, &oscillo_})
             s->addAction(a);
         return a;
     };
@@ -89,7 +90,7 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, ui::SurfaceDessin& animation, ui::Sur
         Propose(tr("Enregistrer l'image…"), tr("Images PNG (*.png)"), true,
                 &OutilsLecon::EnregistreImage);
     });
-    for (ui::SurfaceDessin* s : {&animation_, &oscillo_})
+    for (kit::SurfaceDessin* s : {&animation_, &oscillo_})
         s->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

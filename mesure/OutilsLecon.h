@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/SurfaceDessin.h"
 #include "mesure/Mesureur.h"
 #include "scope/Traces.h"
 #include "sim/Etat.h"
-#include "ui/SurfaceDessin.h"
 
 #include <QObject>
 #include <QString>
@@ -22,7 +22,7 @@ namespace mesure {
 class OutilsLecon : public QObject {
     Q_OBJECT
 public:
-    OutilsLecon(QWidget* fenetre, ui::SurfaceDessin& animation, ui::SurfaceDessin& oscillo,
+    OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation, kit::SurfaceDessin& oscillo,
                 const sim::EtatSimulation& etat, const scope::Traces& traces);
 
     // Each asks for a file and writes it; an empty string is a success, else the reason.
@@ -45,8 +45,8 @@ private:
     QString Ecrit(const QString& chemin, const QByteArray& contenu) const;
 
     QWidget* fenetre_;
-    ui::SurfaceDessin& animation_;
-    ui::SurfaceDessin& oscillo_;
+    kit::SurfaceDessin& animation_;
+    kit::SurfaceDessin& oscillo_;
     const sim::EtatSimulation& etat_;
     const scope::Traces& traces_;
     std::unique_ptr<Mesureur> corde_, ecran_;

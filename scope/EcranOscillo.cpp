@@ -15,7 +15,7 @@ double BaseDeTempsDuMembre(int index) {
     return Bases[static_cast<size_t>(index)];
 }
 
-EcranOscillo::EcranOscillo(ui::SurfaceDessin& oscillo, QWidget& cache, sim::EtatSimulation& etat,
+EcranOscillo::EcranOscillo(kit::SurfaceDessin& oscillo, QWidget& cache, sim::EtatSimulation& etat,
                            std::function<void()> litParametres,
                            std::function<void()> desactiveCapteurs)
     : oscillo_(oscillo), cache_(cache), etat_(etat), litParametres_(std::move(litParametres)),

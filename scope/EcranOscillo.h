@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/SurfaceDessin.h"
 #include "sim/Etat.h"
-#include "ui/SurfaceDessin.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ double BaseDeTempsDuMembre(int index);
 // The oscilloscope screen, its graticule, its time base and its cover.
 class EcranOscillo {
 public:
-    EcranOscillo(ui::SurfaceDessin& oscillo, QWidget& cache, sim::EtatSimulation& etat,
+    EcranOscillo(kit::SurfaceDessin& oscillo, QWidget& cache, sim::EtatSimulation& etat,
                  std::function<void()> litParametres, std::function<void()> desactiveCapteurs);
 
     void QuadrilleOscillo();
@@ -25,10 +25,10 @@ public:
     void Revele();
     void Couvre();
 
-    ui::SurfaceDessin& Surface() { return oscillo_; }
+    kit::SurfaceDessin& Surface() { return oscillo_; }
 
 private:
-    ui::SurfaceDessin& oscillo_;
+    kit::SurfaceDessin& oscillo_;
     QWidget& cache_;
     sim::EtatSimulation& etat_;
     std::function<void()> litParametres_;

@@ -15,7 +15,7 @@ void Traces::TraceCapteur(int16_t n) {
     const int k = sim::IndicePoint(capteurs_.Barre(n).Gauche());
     const double ordonneeTrace = sim::OrdonneePoint(etat_, k);
 
-    ui::SurfaceDessin& ecran = ecran_.Surface();
+    kit::SurfaceDessin& ecran = ecran_.Surface();
     // The comparison is made in single precision, as the sweep position is stored; an
     // equal value is not a new sweep.
     if (const float instant = static_cast<float>(instantBalayage); instant < etat_.TempsBalayage) {

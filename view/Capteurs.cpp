@@ -46,7 +46,7 @@ void Capteurs::Bascule(int n) {
 }
 
 void Capteurs::SurvolAnimation(QWidget* controle, float x, float /*y*/) {
-    auto* marqueur = qobject_cast<ui::Marqueur*>(controle);
+    auto* marqueur = qobject_cast<kit::Marqueur*>(controle);
     if (x < 0 || marqueur == nullptr)
         return;
     marqueur->Place(std::min(x, AbscisseMax()), 0);

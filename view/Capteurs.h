@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/Controles.h"
 #include "sim/Etat.h"
-#include "ui/Controles.h"
 
 #include <QWidget>
 
@@ -12,9 +12,9 @@
 namespace view {
 
 struct ControlesCapteur {
-    ui::Marqueur* barre = nullptr;  // Capteur1 / Capteur2: the sensor's place and state
-    ui::Marqueur* temoin = nullptr; // TemoinCapteur(n): the square riding on the string
-    QWidget* active = nullptr;      // the plain check picture that covers the ticked one
+    kit::Marqueur* barre = nullptr;  // Capteur1 / Capteur2: the sensor's place and state
+    kit::Marqueur* temoin = nullptr; // TemoinCapteur(n): the square riding on the string
+    QWidget* active = nullptr;       // the plain check picture that covers the ticked one
 };
 
 // The two sensors. A sensor is active exactly while its bar is shown, and sits where its
@@ -34,7 +34,7 @@ public:
     void AfficheCapteur(int16_t n);
 
     bool EstActif(int n) const { return !controles_[n].barre->isHidden(); }
-    const ui::Marqueur& Barre(int n) const { return *controles_[n].barre; }
+    const kit::Marqueur& Barre(int n) const { return *controles_[n].barre; }
 
 private:
     float AbscisseMax() const;

@@ -16,7 +16,7 @@ constexpr double RayonAnneau = 0.12;
 
 } // namespace
 
-MarqueExtremite::MarqueExtremite(ui::SurfaceDessin& animation) : animation_(animation) {
+MarqueExtremite::MarqueExtremite(kit::SurfaceDessin& animation) : animation_(animation) {
     animation_.AjouteSurcouche(this);
 }
 
@@ -47,7 +47,7 @@ QRect MarqueExtremite::Zone() const {
 void MarqueExtremite::Peint(QPainter& p) const {
     if (extremite_ == sim::SansFin)
         return;
-    const ui::SurfaceDessin& a = animation_;
+    const kit::SurfaceDessin& a = animation_;
     const double zoom = a.echelle().zoom;
     const auto point = [&a](double x, double y) { return a.VersWidget(x, y); };
     p.setRenderHint(QPainter::Antialiasing);

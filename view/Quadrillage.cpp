@@ -3,7 +3,7 @@
 
 namespace view {
 
-void DessineQuadrillage(ui::SurfaceDessin& surface, int dernierI, float largeur) {
+void DessineQuadrillage(kit::SurfaceDessin& surface, int dernierI, float largeur) {
     const QColor entier(220, 220, 255);
     const QColor demi(240, 240, 255);
     surface.LargeurTrait(1);

@@ -3,7 +3,7 @@
 
 namespace view {
 
-void GradueRegle(ui::SurfaceDessin& regle) {
+void GradueRegle(kit::SurfaceDessin& regle) {
     regle.LargeurTrait(1);
     for (int i = 0; i <= 160; ++i) {
         const float x = static_cast<float>(i / 10.0);

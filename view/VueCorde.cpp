@@ -13,7 +13,7 @@ constexpr float DerniereAbscisseQuadrillage = 16;
 
 } // namespace
 
-VueCorde::VueCorde(ui::SurfaceDessin& animation, const sim::EtatSimulation& etat)
+VueCorde::VueCorde(kit::SurfaceDessin& animation, const sim::EtatSimulation& etat)
     : animation_(animation), etat_(etat), marque_(animation) {}
 
 void VueCorde::QuadrilleAnimation() {

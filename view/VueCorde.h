@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/SurfaceDessin.h"
 #include "sim/Etat.h"
-#include "ui/SurfaceDessin.h"
 #include "view/MarqueExtremite.h"
 
 #include <QImage>
@@ -16,7 +16,7 @@ namespace view {
 // The string view: grid, string and vibrator block, one whole frame at a time.
 class VueCorde {
 public:
-    VueCorde(ui::SurfaceDessin& animation, const sim::EtatSimulation& etat);
+    VueCorde(kit::SurfaceDessin& animation, const sim::EtatSimulation& etat);
 
     void AfficheCorde();
     void QuadrilleAnimation();
@@ -29,7 +29,7 @@ public:
 private:
     void DessineCorde(bool enUnePasse);
 
-    ui::SurfaceDessin& animation_;
+    kit::SurfaceDessin& animation_;
     const sim::EtatSimulation& etat_;
     MarqueExtremite marque_;
     // The cleared view with its grid, composed once: restoring it is one copy, where

@@ -4,10 +4,10 @@
 // What the window, view and scope tests share: a clock the test moves by hand, a main
 // window built on it, and pixel reads in a surface's own units.
 
+#include "fenetre/Construction.h"
+#include "fenetre/FenetreCorde.h"
+#include "kit/SurfaceDessin.h"
 #include "sim/Horloge.h"
-#include "ui/Construction.h"
-#include "ui/FenetreCorde.h"
-#include "ui/SurfaceDessin.h"
 
 #include <QApplication>
 #include <QColor>
@@ -34,10 +34,10 @@ struct HorlogeFactice {
 
 struct Banc {
     HorlogeFactice horloge;
-    std::unique_ptr<ui::FenetreCorde> fenetre;
+    std::unique_ptr<fenetre::FenetreCorde> fenetre;
 
     explicit Banc(bool montre = true)
-        : fenetre(std::make_unique<ui::FenetreCorde>(horloge.Fonction())) {
+        : fenetre(std::make_unique<fenetre::FenetreCorde>(horloge.Fonction())) {
         // Ticks are run by hand: the real timer must not add any behind the test's back,
         // but its enabled state is the program's state, so it keeps it.
         if (montre) {
@@ -47,10 +47,10 @@ struct Banc {
     }
 
     template <typename T = QWidget> T* operator()(const char* nom) const {
-        return ui::Trouve<T>(fenetre.get(), nom);
+        return kit::Trouve<T>(fenetre.get(), nom);
     }
-    ui::SurfaceDessin& Surface(const char* nom) const {
-        return *(*this).operator()<ui::SurfaceDessin>(nom);
+    kit::SurfaceDessin& Surface(const char* nom) const {
+        return *(*this).operator()<kit::SurfaceDessin>(nom);
     }
     const sim::EtatSimulation& Etat() const { return fenetre->Etat(); }
 
@@ -79,7 +79,7 @@ inline QImage Ecran(QWidget* fenetre) {
 }
 
 // The colour of the retained image at user coordinates (x, y).
-inline QColor Pixel(ui::SurfaceDessin& surface, double x, double y) {
+inline QColor Pixel(kit::SurfaceDessin& surface, double x, double y) {
     const QImage image = surface.Image();
     const qreal ratio = image.devicePixelRatio();
     const QPoint p(static_cast<int>(surface.echelle().PixelX(x) * ratio),
@@ -87,7 +87,7 @@ inline QColor Pixel(ui::SurfaceDessin& surface, double x, double y) {
     return image.pixelColor(p);
 }
 
-inline bool Contient(ui::SurfaceDessin& surface, double x, double y, QColor couleur,
+inline bool Contient(kit::SurfaceDessin& surface, double x, double y, QColor couleur,
                      int rayon = 1) {
     const QImage image = surface.Image();
     const qreal ratio = image.devicePixelRatio();
@@ -103,7 +103,7 @@ inline bool Contient(ui::SurfaceDessin& surface, double x, double y, QColor coul
 
 // First and last device rows holding a colour in the column at user abscissa x, or
 // (-1, -1): where a place is determined to the pixel, a check of it allows no slack.
-inline std::pair<int, int> Rangees(ui::SurfaceDessin& surface, double x, QColor couleur) {
+inline std::pair<int, int> Rangees(kit::SurfaceDessin& surface, double x, QColor couleur) {
     const QImage image = surface.Image();
     const int colonne = static_cast<int>(surface.echelle().PixelX(x) * image.devicePixelRatio());
     std::pair<int, int> rangees{-1, -1};

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
-#include "ui/Controles.h"
-#include "ui/Zoom.h"
+#include "kit/Controles.h"
+#include "kit/Zoom.h"
 
 #include <QAccessible>
 #include <QScrollBar>
@@ -229,9 +229,9 @@ TEST_F(ClavierTest, F11FillsTheScreenAndEscapeGivesTheWindowBackWithNothingLost)
     banc.Clique("ActiveCapteur1");
     for (int tick = 0; tick < 30; ++tick)
         banc.Tick();
-    ui::ZoomFenetre& zoom = *ui::ZoomDe(banc.fenetre.get());
+    kit::ZoomFenetre& zoom = *kit::ZoomDe(banc.fenetre.get());
     const QSize ecran = banc.fenetre->screen()->geometry().size();
-    const double attendu = ui::ZoomQuiTient(ecran, {1280, 720});
+    const double attendu = kit::ZoomQuiTient(ecran, {1280, 720});
     Touche(Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return banc.fenetre->size() == ecran; }));
     EXPECT_TRUE(banc.fenetre->isFullScreen());
@@ -241,7 +241,7 @@ TEST_F(ClavierTest, F11FillsTheScreenAndEscapeGivesTheWindowBackWithNothingLost)
     EXPECT_EQ(zoom.Origine(), QPoint((ecran.width() - contenu.width()) / 2,
                                      (ecran.height() - contenu.height()) / 2));
     EXPECT_EQ(banc("Picture1")->pos(),
-              zoom.Origine() + QPoint(ui::Pixels(120, attendu), ui::Pixels(120, attendu)));
+              zoom.Origine() + QPoint(kit::Pixels(120, attendu), kit::Pixels(120, attendu)));
     // Nothing paused, nothing lost: the sensor is on and its trace goes on.
     EXPECT_TRUE(banc.fenetre->Timer1().isActive());
     EXPECT_FALSE(banc("Capteur1")->isHidden());
@@ -285,7 +285,7 @@ TEST_F(ClavierTest, OnlyTheKeyboardShowsTheFocusFrame) {
 TEST_F(ClavierTest, ArrowsMoveAFocusedSensorLikeADrag) {
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");
-    auto* barre = banc.operator()<ui::Marqueur>("Capteur1");
+    auto* barre = banc.operator()<kit::Marqueur>("Capteur1");
     barre->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(barre->hasFocus());
     const float depart = barre->Gauche();

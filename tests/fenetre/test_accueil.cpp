@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
 #include "commun/AideQt.h"
-#include "ui/Disposition.h"
+#include "fenetre/Tables.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -25,14 +25,14 @@ QList<QWidget*> FenetresVisibles() {
 struct AccueilTest : ::testing::TestWithParam<const char*> {
     aide::HorlogeFactice horloge;
     bool chargeeAvantAffichage = false;
-    QPointer<ui::FenetreCorde> principale;
+    QPointer<fenetre::FenetreCorde> principale;
 
     app::Accueil* Ouvre() {
         auto* accueil = new app::Accueil([this] {
-            principale = new ui::FenetreCorde(horloge.Fonction());
+            principale = new fenetre::FenetreCorde(horloge.Fonction());
             chargeeAvantAffichage =
                 !principale->isVisible() &&
-                ui::Trouve<QLabel>(principale, "ValeurFrequence")->text() == " 1 Hz";
+                kit::Trouve<QLabel>(principale, "ValeurFrequence")->text() == " 1 Hz";
             return principale.data();
         });
         accueil->show();
@@ -46,15 +46,16 @@ TEST_F(AccueilTest, LaidOutAsDesigned) {
     EXPECT_EQ(accueil->size(), QSize(733, 514));
     EXPECT_TRUE(accueil->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(accueil->palette().color(QPalette::Window), QColor(0, 0, 64));
-    EXPECT_EQ(ui::Trouve<QLabel>(accueil, "Label2")->text().toStdString(), ui::TexteDescription);
-    EXPECT_TRUE(ui::TexteDescription.find("solitaire.  Des \"capteur\" permettent") !=
+    EXPECT_EQ(kit::Trouve<QLabel>(accueil, "Label2")->text().toStdString(),
+              fenetre::TexteDescription);
+    EXPECT_TRUE(fenetre::TexteDescription.find("solitaire.  Des \"capteur\" permettent") !=
                 std::string_view::npos);
-    auto* bouton = ui::Trouve<QToolButton>(accueil, "Command1");
+    auto* bouton = kit::Trouve<QToolButton>(accueil, "Command1");
     EXPECT_EQ(bouton->text(), "Démarrer la simulation");
     EXPECT_EQ(bouton->geometry(), QRect(10, 450, 211, 51));
-    EXPECT_EQ(ui::Trouve<QLabel>(accueil, "titre")->font().pixelSize(), 43);
-    EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->geometry(), QRect(0, 90, 733, 171));
-    EXPECT_EQ(ui::Trouve<QWidget>(accueil, "Image1")->accessibleName(), "Démarrer la simulation");
+    EXPECT_EQ(kit::Trouve<QLabel>(accueil, "titre")->font().pixelSize(), 43);
+    EXPECT_EQ(kit::Trouve<QWidget>(accueil, "Image1")->geometry(), QRect(0, 90, 733, 171));
+    EXPECT_EQ(kit::Trouve<QWidget>(accueil, "Image1")->accessibleName(), "Démarrer la simulation");
     QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(accueil.data());
     EXPECT_EQ(fenetre->role(), QAccessible::Window);
     EXPECT_EQ(fenetre->text(QAccessible::Name), "Accueil de vibraLIGNE");
@@ -63,7 +64,7 @@ TEST_F(AccueilTest, LaidOutAsDesigned) {
 
 TEST_P(AccueilTest, StartLeavesOnlyTheMainWindowLoadedFirst) {
     QPointer<app::Accueil> accueil = Ouvre();
-    QWidget* controle = ui::Trouve<QWidget>(accueil, GetParam());
+    QWidget* controle = kit::Trouve<QWidget>(accueil, GetParam());
     QTest::mouseClick(controle, Qt::LeftButton, {}, controle->rect().center());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -78,7 +79,7 @@ TEST_P(AccueilTest, StartLeavesOnlyTheMainWindowLoadedFirst) {
 
 TEST_F(AccueilTest, ClosingTheMainWindowEndsTheProgram) {
     QPointer<app::Accueil> accueil = Ouvre();
-    QTest::mouseClick(ui::Trouve<QWidget>(accueil, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(kit::Trouve<QWidget>(accueil, "Command1"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(principale.isNull());
     QSignalSpy derniere(qApp, &QGuiApplication::lastWindowClosed);

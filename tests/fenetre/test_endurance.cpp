@@ -8,12 +8,12 @@
 //   VIBRA_ENDURANCE_ACTIONS=n   runs n actions (a longer soak on demand)
 
 #include "commun/AideQt.h"
+#include "fenetre/Tables.h"
+#include "kit/Controles.h"
 #include "sim/Excitation.h"
 #include "sim/Horloge.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
-#include "ui/Controles.h"
-#include "ui/Disposition.h"
 #include "view/VueCorde.h"
 
 #include <QLabel>
@@ -118,7 +118,7 @@ public:
         if (pause == !banc_("Command2")->isHidden() || pause != banc_.fenetre->Timer1().isActive())
             erreurs << "play/pause buttons do not match the timer; ";
         for (const char* nom : {"Capteur1", "Capteur2"}) {
-            const float gauche = banc_.operator()<ui::Marqueur>(nom)->Gauche();
+            const float gauche = banc_.operator()<kit::Marqueur>(nom)->Gauche();
             if (!(gauche >= 0.0f && gauche <= BordDroit()))
                 erreurs << nom << " at " << gauche << "; ";
             if (e.Extremite != sim::SansFin && gauche > sim::LongueurCorde)
@@ -153,7 +153,7 @@ private:
     double Reel(double min, double max) {
         return std::uniform_real_distribution<double>(min, max)(hasard_);
     }
-    ui::SurfaceDessin& Animation() const { return banc_.Surface("Animation"); }
+    kit::SurfaceDessin& Animation() const { return banc_.Surface("Animation"); }
     float BordDroit() const {
         return static_cast<float>(Animation().echelle().UniteX(Animation().width()));
     }
@@ -182,7 +182,7 @@ private:
     }
 
     std::string CliqueControle(std::string nom = {}) {
-        const auto controles = ui::DispositionCorde.controles;
+        const auto controles = fenetre::DispositionCorde.controles;
         if (nom.empty())
             nom = std::string(controles[Entier(0, static_cast<int>(controles.size()) - 1)].nom);
         QWidget* w = banc_(nom.c_str());
@@ -192,7 +192,7 @@ private:
     }
 
     QScrollBar* BarreAuHasard() {
-        const auto barres = ui::BarresParametres();
+        const auto barres = fenetre::BarresParametres();
         const auto nom = std::string(barres[Entier(0, static_cast<int>(barres.size()) - 1)].nom);
         return banc_.operator()<QScrollBar>(nom.c_str());
     }
@@ -239,11 +239,11 @@ private:
         QWidget* marqueur = banc_(nom);
         if (marqueur->isHidden())
             return std::string("nothing (") + nom + " hidden)";
-        const float avant = static_cast<ui::Marqueur*>(marqueur)->Gauche();
+        const float avant = static_cast<kit::Marqueur*>(marqueur)->Gauche();
         QWidget* touche = nullptr;
         QPoint local;
         const std::string touchee = Presse(PointDans(marqueur), touche, local);
-        ui::SurfaceDessin& vue = Animation();
+        kit::SurfaceDessin& vue = Animation();
         for (int n = Entier(1, 5); n > 0; --n) {
             // Over the view mostly; left of the vibrator, beyond the right edge, outside.
             const double x = Entier(0, 9) < 7 ? Reel(-1.547, 15.2) : Reel(-30, 60);
@@ -254,7 +254,7 @@ private:
             QTest::mouseMove(touche, local);
         }
         QTest::mouseRelease(touche, Qt::LeftButton, {}, local);
-        couverture.glissementsEffectifs += static_cast<ui::Marqueur*>(marqueur)->Gauche() != avant;
+        couverture.glissementsEffectifs += static_cast<kit::Marqueur*>(marqueur)->Gauche() != avant;
         return std::string("drag of ") + nom + " (pressed " + touchee + ")";
     }
 
@@ -299,11 +299,11 @@ private:
         const sim::EtatSimulation& e = banc_.Etat();
         for (int n : {1, 2}) {
             const std::string suffixe = std::to_string(n);
-            const auto* barre = banc_.operator()<ui::Marqueur>(("Capteur" + suffixe).c_str());
+            const auto* barre = banc_.operator()<kit::Marqueur>(("Capteur" + suffixe).c_str());
             if (barre->isHidden())
                 continue;
             const auto* temoin =
-                banc_.operator()<ui::Marqueur>(("TemoinCapteur(" + suffixe + ")").c_str());
+                banc_.operator()<kit::Marqueur>(("TemoinCapteur(" + suffixe + ")").c_str());
             if (std::abs(temoin->Haut() - (e.OrdonneeCapteur[n] - 0.1)) > 1e-5 ||
                 std::abs(temoin->Gauche() - (barre->Gauche() + 0.105 - 0.16)) > 1e-5)
                 erreurs << "square " << n << " is not on the string under its bar; ";
@@ -349,7 +349,7 @@ private:
 
     std::mt19937_64 hasard_;
     aide::Banc banc_;
-    ui::SurfaceDessin reference_;
+    kit::SurfaceDessin reference_;
     view::VueCorde vueReference_;
     bool tickAvecVue_ = false;
     bool tickRecent_ = false;

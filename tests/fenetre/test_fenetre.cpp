@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accueil.h"
 #include "commun/AideQt.h"
-#include "ui/Langue.h"
-#include "ui/Zoom.h"
+#include "fenetre/Tables.h"
+#include "kit/Langue.h"
+#include "kit/Zoom.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -116,12 +117,12 @@ TEST(Zoom, TheLargestZoomThatFits) {
     };
     for (const Cas& c : {Cas{{1920, 1080}, 1.5}, Cas{{3840, 2160}, 3}, Cas{{1024, 768}, 0.8},
                          Cas{{1366, 705}, 705 / 720.0}, Cas{{640, 360}, 0.5}, Cas{{0, 0}, 0.01}})
-        EXPECT_EQ(ui::ZoomQuiTient(c.ecran, {1280, 720}), c.zoom) << c.ecran.width();
+        EXPECT_EQ(kit::ZoomQuiTient(c.ecran, {1280, 720}), c.zoom) << c.ecran.width();
     // However small, the window draws, ticks and takes a drag without breaking.
     aide::Banc banc;
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");
-    ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(ui::ZoomQuiTient({100, 50}, {1280, 720}));
+    kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(kit::ZoomQuiTient({100, 50}, {1280, 720}));
     for (int tick = 0; tick < 600; ++tick)
         banc.Tick();
     emit banc.Surface("Animation").survolGlisser(banc("Capteur1"), 9, 0);
@@ -166,7 +167,7 @@ TEST(FenetreCorde, EverythingScalesWithTheZoom) {
     };
     for (const Cas& c : cas) {
         aide::Banc banc;
-        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(c.zoom);
+        kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(c.zoom);
         EXPECT_EQ(banc.fenetre->size(), c.fenetre) << c.zoom;
         for (const Place& p : c.places) {
             QWidget* w = banc(p.nom);
@@ -178,11 +179,11 @@ TEST(FenetreCorde, EverythingScalesWithTheZoom) {
         EXPECT_EQ(banc.operator()<QLabel>("Command1")->pixmap().size(), QSize(c.pause, c.pause));
         EXPECT_EQ(banc("Command1")->cursor().pixmap().width(), c.main) << c.zoom;
         // A centimetre of string stays the same fraction of the window.
-        const ui::Echelle& e = banc.Surface("Animation").echelle();
+        const kit::Echelle& e = banc.Surface("Animation").echelle();
         EXPECT_NEAR(e.PixelX(1) - e.PixelX(0), 566.9291 / 12 * c.zoom, 1e-9);
         EXPECT_EQ(banc.Surface("Animation").Image().width(), c.places[1].rect.width() - 2);
         // And back at zoom 1, the window is as laid out again.
-        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(1);
+        kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(1);
         EXPECT_EQ(QRect(banc("Oscillo")->mapTo(banc.fenetre.get(), QPoint(0, 0)),
                         banc("Oscillo")->size()),
                   QRect(815, 45, 451, 331));
@@ -229,11 +230,11 @@ TEST(FenetreCorde, LoadSequenceHasRunBeforeTheWindowIsShown) {
     EXPECT_EQ(banc.Etat().AmplitudeSolitonCm, 1.5f);
     // The ruler is drawn already: the 5 cm tick is black.
     EXPECT_TRUE(aide::Contient(banc.Surface("Regle"), 5, 0.05, Qt::black));
-    auto* capteur1 = banc.operator()<ui::Marqueur>("Capteur1");
+    auto* capteur1 = banc.operator()<kit::Marqueur>("Capteur1");
     EXPECT_EQ(capteur1->CouleurFond(), QColor(230, 230, 255));
-    EXPECT_EQ(banc.operator()<ui::Marqueur>("Capteur2")->CouleurFond(), QColor(255, 240, 220));
+    EXPECT_EQ(banc.operator()<kit::Marqueur>("Capteur2")->CouleurFond(), QColor(255, 240, 220));
     EXPECT_NEAR(capteur1->Gauche(), 3.321, 1e-3);
-    EXPECT_NEAR(banc.operator()<ui::Marqueur>("TemoinCapteur(1)")->Haut(), 3.387, 1e-3);
+    EXPECT_NEAR(banc.operator()<kit::Marqueur>("TemoinCapteur(1)")->Haut(), 3.387, 1e-3);
 }
 
 TEST(FenetreCorde, ScrollBarsDriveTheirParameterAndLabel) {
@@ -344,24 +345,25 @@ namespace {
 // pixel of side bearing, or a line's leading), the English may go as far and no further.
 TEST(Langues, EveryEnglishCaptionFitsItsBox) {
     std::map<std::string, QSize> place;
-    for (ui::Langue langue : {ui::Langue::Francais, ui::Langue::Anglais}) {
-        ui::InstalleLangue(langue);
+    for (kit::Langue langue : {kit::Langue::Francais, kit::Langue::Anglais}) {
+        kit::InstalleLangue(langue);
         aide::Banc banc;
         app::Accueil accueil([] { return nullptr; });
-        const std::pair<QWidget*, const ui::Fenetre*> fenetres[] = {
-            {banc.fenetre.get(), &ui::DispositionCorde}, {&accueil, &ui::DispositionAccueil}};
+        const std::pair<QWidget*, const kit::Fenetre*> fenetres[] = {
+            {banc.fenetre.get(), &fenetre::DispositionCorde},
+            {&accueil, &fenetre::DispositionAccueil}};
         for (auto [fenetre, disposition] : fenetres)
-            for (const ui::Controle& c : disposition->controles) {
-                if (c.legende.empty() || c.genre == ui::Genre::Image)
+            for (const kit::Controle& c : disposition->controles) {
+                if (c.legende.empty() || c.genre == kit::Genre::Image)
                     continue;
-                QWidget* w = ui::Trouve<QWidget>(fenetre, std::string(c.nom).c_str());
+                QWidget* w = kit::Trouve<QWidget>(fenetre, std::string(c.nom).c_str());
                 // A trailing space is the layout's, never seen.
-                const QString texte = ui::Legende(c.legende).trimmed();
+                const QString texte = fenetre::Legende(c.legende).trimmed();
                 QSize boite = w->size();
-                if (c.genre == ui::Genre::Option)
+                if (c.genre == kit::Genre::Option)
                     boite.rwidth() -= w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                                       w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-                const int drapeaux = c.drapeaux & ui::RetourLigne ? Qt::TextWordWrap : 0;
+                const int drapeaux = c.drapeaux & kit::RetourLigne ? Qt::TextWordWrap : 0;
                 QSize taille = QFontMetrics(w->font())
                                    .boundingRect(QRect(QPoint(), boite), drapeaux, texte)
                                    .size();
@@ -369,7 +371,7 @@ TEST(Langues, EveryEnglishCaptionFitsItsBox) {
                 if (drapeaux == 0 && !texte.contains('\n'))
                     taille.setHeight(0);
                 const std::string cle = std::string(disposition->nom) + "/" + std::string(c.nom);
-                if (langue == ui::Langue::Francais) {
+                if (langue == kit::Langue::Francais) {
                     place[cle] = boite.expandedTo(taille);
                     continue;
                 }
@@ -378,12 +380,12 @@ TEST(Langues, EveryEnglishCaptionFitsItsBox) {
                 EXPECT_LE(taille.height(), place.at(cle).height())
                     << cle << ": " << texte.toStdString();
             }
-        if (langue == ui::Langue::Anglais) {
+        if (langue == kit::Langue::Anglais) {
             EXPECT_EQ(banc.operator()<QLabel>("Label9")->text(), "Sensor 1") << "really English";
         }
     }
     EXPECT_GT(place.size(), 40u);
-    ui::InstalleLangue(ui::Langue::Francais);
+    kit::InstalleLangue(kit::Langue::Francais);
 }
 
 } // namespace

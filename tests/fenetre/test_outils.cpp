@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
+#include "kit/Langue.h"
+#include "kit/Zoom.h"
 #include "mesure/Fichiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
-#include "ui/Langue.h"
-#include "ui/Zoom.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -41,7 +41,7 @@ struct OutilsTest : ::testing::Test {
             nombres.push_back(m.captured().replace(',', '.').toDouble());
         return nombres;
     }
-    void Survole(ui::SurfaceDessin& s, double x, double y, Qt::MouseButtons boutons = {}) {
+    void Survole(kit::SurfaceDessin& s, double x, double y, Qt::MouseButtons boutons = {}) {
         QMouseEvent evenement(QEvent::MouseMove, s.VersWidget(x, y),
                               s.mapToGlobal(s.VersWidget(x, y)), Qt::NoButton, boutons, {});
         QCoreApplication::sendEvent(&s, &evenement);
@@ -88,9 +88,9 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
     EXPECT_NEAR(sommets[1] - sommets[0], 1.0, 0.011) << "the period";
 
     // In English, a point and commas, the same numbers.
-    ui::InstalleLangue(ui::Langue::Anglais);
+    kit::InstalleLangue(kit::Langue::Anglais);
     const QString raison = outils.EnregistreMesures(Chemin("measurements.csv"));
-    ui::InstalleLangue(ui::Langue::Francais);
+    kit::InstalleLangue(kit::Langue::Francais);
     ASSERT_TRUE(raison.isEmpty());
     const QByteArray anglais = Contenu(Chemin("measurements.csv"));
     EXPECT_TRUE(anglais.startsWith("t (s),y1 (cm),y2 (cm)\n0.010,"));
@@ -165,7 +165,7 @@ TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
     auto& vue = banc.Surface("Animation");
     auto& ecran = banc.Surface("Oscillo");
     for (double zoom : {1.0, 1.5}) {
-        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
         banc.Tick();
         // Half a pixel, in cm, is all a readout may be off by.
         const double demiPixel = 0.5 / vue.echelle().PixelX(1) + 0.005 + 1e-9;

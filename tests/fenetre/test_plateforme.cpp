@@ -4,7 +4,7 @@
 // one it is in, so that each run also proves its condition really held.
 
 #include "commun/AideQt.h"
-#include "ui/Zoom.h"
+#include "kit/Zoom.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -62,7 +62,7 @@ TEST(Plateforme, ALessonRunsAndShowsWhatItShould) {
     EXPECT_GT(banc.Etat().Elongation[20], 0.5) << "the pulse is on its way";
 
     // Grid, string and block on the view; traces on the screen; numbers on the ruler.
-    ui::SurfaceDessin& vue = banc.Surface("Animation");
+    kit::SurfaceDessin& vue = banc.Surface("Animation");
     EXPECT_TRUE(aide::Contient(vue, 3, 1.25, QColor(220, 220, 255), 1));
     EXPECT_TRUE(
         aide::Contient(vue, -0.5, 3.5 - banc.Etat().Elongation[0], QColor(200, 200, 200), 1));
@@ -72,7 +72,7 @@ TEST(Plateforme, ALessonRunsAndShowsWhatItShould) {
         for (int x = 0; x < ecran.width(); ++x)
             trace += ecran.pixelColor(x, y) == QColor(121, 123, 181);
     EXPECT_GT(trace, 50);
-    ui::SurfaceDessin& regle = banc.Surface("Regle");
+    kit::SurfaceDessin& regle = banc.Surface("Regle");
     int chiffres = 0;
     const QImage imageRegle = regle.Image();
     // Between the centimetre ticks and the caption.
@@ -101,7 +101,7 @@ TEST(Plateforme, LinesAreCrispAtTheScreensRatio) {
     etat.Elongation.fill(0);
     etat.ElongationPrecedente.fill(0);
     banc.fenetre->Vue().AfficheCorde();
-    ui::SurfaceDessin& vue = banc.Surface("Animation");
+    kit::SurfaceDessin& vue = banc.Surface("Animation");
     const QImage image = vue.Image();
     const QColor entiere(220, 220, 255), demi(240, 240, 255), corde(127, 127, 127);
     // Along the row at y = 1.25 cm: only pure colours, and each grid line as wide as
@@ -129,7 +129,7 @@ TEST(Plateforme, LinesAreCrispAtTheScreensRatio) {
 TEST(Plateforme, TheFramedWindowFitsTheScreenAndIsCentred) {
     aide::Banc banc(false);
     QWidget& fenetre = *banc.fenetre;
-    ui::ZoomFenetre& zoom = *ui::ZoomDe(&fenetre);
+    kit::ZoomFenetre& zoom = *kit::ZoomDe(&fenetre);
     zoom.PlaceSurEcran();
     fenetre.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
@@ -148,7 +148,7 @@ TEST(Plateforme, TheFramedWindowFitsTheScreenAndIsCentred) {
         << fenetre.frameGeometry().width() << "x" << fenetre.frameGeometry().height();
     const QSize cadre = fenetre.frameGeometry().size() - fenetre.size();
     EXPECT_DOUBLE_EQ(zoom.Zoom(),
-                     std::min(1.0, ui::ZoomQuiTient(disponible.size() - cadre, {1280, 720})));
+                     std::min(1.0, kit::ZoomQuiTient(disponible.size() - cadre, {1280, 720})));
     if (disponible.width() == 1024) {
         EXPECT_LT(zoom.Zoom(), 0.8) << "a projector's screen less the frame";
     }
@@ -166,7 +166,7 @@ TEST(Plateforme, TheRulerIsDrawnAgainOnAScreenOfAnotherRatio) {
         ASSERT_FALSE(Variable("VIBRA_DEUX_ECRANS")) << "this run was to have two screens";
         GTEST_SKIP() << "one screen ratio only";
     }
-    ui::SurfaceDessin& regle = banc.Surface("Regle");
+    kit::SurfaceDessin& regle = banc.Surface("Regle");
     (void)regle.Image();
     banc.fenetre->setScreen(autre);
     banc.fenetre->move(autre->geometry().topLeft());

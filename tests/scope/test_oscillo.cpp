@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
+#include "kit/Controles.h"
 #include "scope/EcranOscillo.h"
-#include "ui/Controles.h"
 
 #include <QScrollBar>
 
@@ -15,7 +15,7 @@ using aide::GrilleEntiere;
 
 struct OscilloTest : ::testing::Test {
     aide::Banc banc;
-    ui::SurfaceDessin& oscillo = banc.Surface("Oscillo");
+    kit::SurfaceDessin& oscillo = banc.Surface("Oscillo");
     int effacements = 0;
 
     // Counts screen clears by marking the screen with a pixel a clear would remove.
@@ -120,7 +120,7 @@ TEST_F(OscilloTest, ATraceJumpsAfterADragAndStaysAfterDeactivation) {
     banc.Choisit("Sens(1)");
     // Half a wavelength (5 cm at 1 Hz and 5 cm/s) further on, the point moves the other way.
     const double avant = banc.Etat().DerniereValeurCapteur[1];
-    auto* barre = banc.operator()<ui::Marqueur>("Capteur1");
+    auto* barre = banc.operator()<kit::Marqueur>("Capteur1");
     emit banc.Surface("Animation").survolGlisser(barre, barre->Gauche() + 2.5f, 0);
     banc.Clique("Command3");
     const double apres = banc.Etat().DerniereValeurCapteur[1];

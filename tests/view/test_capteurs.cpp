@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
+#include "kit/Controles.h"
+#include "kit/Zoom.h"
 #include "sim/Excitation.h"
-#include "ui/Controles.h"
-#include "ui/Zoom.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +10,15 @@ namespace {
 
 struct CapteursTest : ::testing::Test {
     aide::Banc banc;
-    ui::Marqueur& barre1 = *banc.operator()<ui::Marqueur>("Capteur1");
-    ui::Marqueur& temoin1 = *banc.operator()<ui::Marqueur>("TemoinCapteur(1)");
-    ui::SurfaceDessin& animation = banc.Surface("Animation");
+    kit::Marqueur& barre1 = *banc.operator()<kit::Marqueur>("Capteur1");
+    kit::Marqueur& temoin1 = *banc.operator()<kit::Marqueur>("TemoinCapteur(1)");
+    kit::SurfaceDessin& animation = banc.Surface("Animation");
 
     void SetUp() override { banc.Clique("Label21"); }
 
     // A real drag: press where the marker is shown, move over the view, release. The press
     // goes to whatever a user would hit there, and that control has the mouse until release.
-    void Glisse(ui::Marqueur& marqueur, std::initializer_list<QPoint> positionsDansVue) {
+    void Glisse(kit::Marqueur& marqueur, std::initializer_list<QPoint> positionsDansVue) {
         QWidget* fenetre = banc.fenetre.get();
         // Near the top: the middle of a bar is where its square rides.
         const QPoint prise = marqueur.mapTo(fenetre, QPoint(marqueur.width() / 2, 3));
@@ -89,7 +89,7 @@ TEST_F(CapteursTest, ARealDragMovesTheBarAndRedrawsAtOnce) {
 TEST_F(CapteursTest, ADragLandsOnTheSameCentimetreAtEveryZoom) {
     banc.Clique("ActiveCapteur1");
     for (double zoom : {0.8, 1.5, 3.0}) {
-        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
         Glisse(barre1, {PointDeVue(6.0, 2.0), PointDeVue(8.0, 5.0)});
         EXPECT_NEAR(barre1.Gauche(), 8.0, 0.05) << zoom;
         // The bar stands where the view draws 8 cm.
@@ -111,7 +111,7 @@ TEST_F(CapteursTest, DragOverAChildOrOutsideTheWindowDoesNothing) {
     banc.Clique("ActiveCapteur2");
     const float avant = barre1.Gauche();
     // Over sensor 2's bar, then over the ruler, then far outside the window.
-    auto& barre2 = *banc.operator()<ui::Marqueur>("Capteur2");
+    auto& barre2 = *banc.operator()<kit::Marqueur>("Capteur2");
     const QPoint surBarre2 = barre2.mapTo(&animation, barre2.rect().center());
     Glisse(barre1, {surBarre2, PointDeVue(5, 7.5), QPoint(5000, -300)});
     EXPECT_FLOAT_EQ(barre1.Gauche(), avant);

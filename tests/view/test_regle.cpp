@@ -15,7 +15,7 @@ int LongueurNoire(const QImage& image, int colonne) {
 
 TEST(Regle, TicksNumbersAndCaption) {
     aide::Banc banc;
-    ui::SurfaceDessin& regle = banc.Surface("Regle");
+    kit::SurfaceDessin& regle = banc.Surface("Regle");
     const QImage image = regle.Image();
     const auto colonne = [&](double x) { return static_cast<int>(regle.echelle().PixelX(x)); };
     // Millimetre ticks hang 0.1 cm, centimetre ticks 0.2 cm and are two pixels wide.
@@ -47,7 +47,7 @@ TEST(Regle, TicksNumbersAndCaption) {
 
 TEST(Regle, SurvivesBeingCoveredAndShown) {
     aide::Banc banc;
-    ui::SurfaceDessin& regle = banc.Surface("Regle");
+    kit::SurfaceDessin& regle = banc.Surface("Regle");
     const QImage avant = regle.Image();
     banc.fenetre->hide();
     banc.fenetre->show();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
+#include "kit/Zoom.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
-#include "ui/Zoom.h"
 #include "view/VueCorde.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ const QColor Bloc(200, 200, 200);
 
 struct VueTest : ::testing::Test {
     aide::Banc banc;
-    ui::SurfaceDessin& animation = banc.Surface("Animation");
+    kit::SurfaceDessin& animation = banc.Surface("Animation");
     sim::EtatSimulation& etat = const_cast<sim::EtatSimulation&>(banc.Etat());
 };
 
@@ -96,9 +96,9 @@ TEST_F(VueTest, ShowingAgainWhilePausedLeavesTheViewBlank) {
 TEST_F(VueTest, FastFramesEqualTheFrameDrawnCallByCall) {
     int images = 0;
     for (double zoom : {1.0, 1.5}) {
-        ui::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
         // The reference draws on a surface of its own, so the fast path is never disturbed.
-        ui::SurfaceDessin surfaceReference(nullptr, animation.echelle(), Qt::white);
+        kit::SurfaceDessin surfaceReference(nullptr, animation.echelle(), Qt::white);
         surfaceReference.resize(animation.size());
         view::VueCorde reference(surfaceReference, etat);
         struct Cas {
