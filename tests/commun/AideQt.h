@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <utility>
 
@@ -76,6 +78,31 @@ struct Banc {
 inline QImage Ecran(QWidget* fenetre) {
     QCoreApplication::processEvents();
     return fenetre->screen()->grabWindow(fenetre->winId()).toImage();
+}
+
+// What a control shows on the screen equals what it would show if it were drawn afresh now,
+// the whole of it at once: nothing painted over a surface's picture (a marker, an overlay)
+// stays where it no longer is.
+inline ::testing::AssertionResult CommeRedessine(QWidget* controle) {
+    QWidget* fenetre = controle->window();
+    const qreal ratio = fenetre->devicePixelRatioF();
+    const QRect zone(controle->mapTo(fenetre, QPoint()) * ratio, controle->size() * ratio);
+    const QImage ecran = Ecran(fenetre).copy(zone);
+    controle->repaint();
+    const QImage frais = Ecran(fenetre).copy(zone);
+    int differents = 0;
+    QPoint premier;
+    for (int y = 0; y < frais.height(); ++y)
+        for (int x = 0; x < frais.width(); ++x)
+            if (ecran.pixel(x, y) != frais.pixel(x, y) && differents++ == 0)
+                premier = {x, y};
+    if (differents == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << differents << " device pixels differ from a fresh render, the first at ("
+           << premier.x() << ", " << premier.y()
+           << "): " << qPrintable(QColor(ecran.pixel(premier)).name()) << " on screen, "
+           << qPrintable(QColor(frais.pixel(premier)).name()) << " drawn afresh";
 }
 
 // The colour of the retained image at user coordinates (x, y).

@@ -41,6 +41,7 @@ public:
         long ticksAvecCapteur = 0;
         long ticksAvecImpulsion = 0;
         long glissementsEffectifs = 0;
+        long ecransCompares = 0;
     } couverture;
 
     explicit Endurance(uint64_t graine)
@@ -96,6 +97,16 @@ public:
                 banc_("VibrationPeriodique")->isHidden() && e.FormeSoliton > 0;
         }
         return " +" + std::to_string(ticks) + " ticks";
+    }
+
+    // Paused, the string view on the screen is a fresh render of it: checked now and then,
+    // for a comparison costs more than an action.
+    std::string VerifieEcranEnPause() {
+        if (banc_.fenetre->Timer1().isActive() || Animation().isHidden())
+            return {};
+        ++couverture.ecransCompares;
+        const auto frais = aide::CommeRedessine(&Animation());
+        return frais ? std::string() : frais.message();
     }
 
     std::string Verifie() {
@@ -362,10 +373,17 @@ TEST(Endurance, RandomClassroomSurvivesAndStaysConsistent) {
     const long actions = Nombre("VIBRA_ENDURANCE_ACTIONS", 100'000);
     Endurance endurance(graine);
     std::string derniere;
+    long prochainEcran = 0;
     for (long i = 0; i < actions; ++i) {
         std::string action = endurance.Agit();
         action += endurance.Ticks(); // after the action, not in an unspecified order
-        const std::string erreurs = endurance.Verifie();
+        std::string erreurs = endurance.Verifie();
+        if (i >= prochainEcran) {
+            const long avant = endurance.couverture.ecransCompares;
+            erreurs += endurance.VerifieEcranEnPause();
+            if (endurance.couverture.ecransCompares > avant)
+                prochainEcran = i + 300;
+        }
         ASSERT_EQ(erreurs, "") << "seed " << graine << ", action " << i << ": " << action
                                << " (after: " << derniere << ")\n"
                                << "replay with VIBRA_ENDURANCE_GRAINE=" << graine
@@ -376,10 +394,11 @@ TEST(Endurance, RandomClassroomSurvivesAndStaysConsistent) {
         EXPECT_GT(endurance.couverture.ticksAvecCapteur, actions / 20);
         EXPECT_GT(endurance.couverture.ticksAvecImpulsion, actions / 20);
         EXPECT_GT(endurance.couverture.glissementsEffectifs, actions / 200);
+        EXPECT_GT(endurance.couverture.ecransCompares, actions / 600);
     }
-    std::printf("sensor ticks %ld, pulse ticks %ld, drags that moved %ld\n",
+    std::printf("sensor ticks %ld, pulse ticks %ld, drags that moved %ld, screens compared %ld\n",
                 endurance.couverture.ticksAvecCapteur, endurance.couverture.ticksAvecImpulsion,
-                endurance.couverture.glissementsEffectifs);
+                endurance.couverture.glissementsEffectifs, endurance.couverture.ecransCompares);
 }
 
 } // namespace

@@ -4,11 +4,17 @@
 #include "kit/Zoom.h"
 #include "sim/Excitation.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
 struct CapteursTest : ::testing::Test {
+    void TestBody() override {}
     aide::Banc banc;
     kit::Marqueur& barre1 = *banc.operator()<kit::Marqueur>("Capteur1");
     kit::Marqueur& temoin1 = *banc.operator()<kit::Marqueur>("TemoinCapteur(1)");
@@ -145,6 +151,84 @@ TEST_F(CapteursTest, CoveringTheScopeDeactivatesBothEvenWithTheViewHidden) {
     banc.Clique("Label21");
     banc.Clique("Label9");
     EXPECT_NEAR(barre1.Gauche(), 3.321, 1e-3);
+}
+
+// Whatever moves, shows or hides what the surface paints over its picture, the string view
+// on the screen is the one a fresh render draws, paused or running.
+TEST_F(CapteursTest, TheScreenIsAFreshRenderAfterEveryActionOnTheSensors) {
+    using Action = std::function<void(CapteursTest&)>;
+    const auto cle = [](const char* nom, Qt::Key touche, int fois = 1,
+                        Qt::KeyboardModifiers modificateurs = {}) {
+        return [=](CapteursTest& t) {
+            QWidget* cible = t.banc(nom);
+            cible->setFocus(Qt::TabFocusReason);
+            for (int i = 0; i < fois; ++i)
+                QTest::keyClick(cible, touche, modificateurs);
+        };
+    };
+    const struct {
+        const char* quoi;
+        Action action;
+    } cas[] = {
+        {"switched off by its box", [](CapteursTest& t) { t.banc.Clique("DesactiveCapteur1"); }},
+        {"switched off by its name", [](CapteursTest& t) { t.banc.Clique("Label9"); }},
+        {"switched off by the keyboard", cle("Label9", Qt::Key_Space)},
+        {"switched off by assistive technology",
+         [](CapteursTest& t) {
+             QAccessible::queryAccessibleInterface(t.banc("Label9"))
+                 ->actionInterface()
+                 ->doAction(QAccessibleActionInterface::toggleAction());
+         }},
+        {"switched off by the cover", [](CapteursTest& t) { t.banc.Clique("Image3"); }},
+        {"switched off and on again",
+         [](CapteursTest& t) {
+             t.banc.Clique("Label9");
+             t.banc.Clique("Label9");
+         }},
+        {"dragged", [](CapteursTest& t) { t.Glisse(t.barre1, {t.PointDeVue(9.0, 2.0)}); }},
+        {"moved by the arrows", cle("Capteur1", Qt::Key_Right, 3, Qt::ShiftModifier)},
+        {"stopped at a fixed end",
+         [](CapteursTest& t) {
+             t.banc.operator()<kit::Marqueur>("Capteur2")->Deplace(14.8f);
+             t.banc.Choisit("Extremite(1)");
+         }},
+        {"the end changed",
+         [](CapteursTest& t) {
+             t.banc.Choisit("Extremite(2)");
+             t.banc.Choisit("Extremite(0)");
+         }},
+        {"the zoom changed",
+         [](CapteursTest& t) { kit::ZoomDe(t.banc.fenetre.get())->ChoisitZoomNormal(1.5); }},
+        {"the zoom changed back",
+         [](CapteursTest& t) {
+             kit::ZoomDe(t.banc.fenetre.get())->ChoisitZoomNormal(1.5);
+             aide::Ecran(t.banc.fenetre.get());
+             kit::ZoomDe(t.banc.fenetre.get())->ChoisitZoomNormal(1);
+         }},
+        {"the view hidden and shown",
+         [](CapteursTest& t) {
+             t.banc.Clique("Image2");
+             t.banc.Clique("Label4");
+         }},
+    };
+    for (const bool enPause : {true, false})
+        for (const auto& c : cas) {
+            CapteursTest t;
+            t.SetUp();
+            t.banc.Clique("ActiveCapteur1");
+            t.banc.Clique("ActiveCapteur2");
+            t.banc.operator()<kit::Marqueur>("Capteur2")->Deplace(8.0f);
+            for (int i = 0; i < 5; ++i)
+                t.banc.Tick();
+            if (enPause)
+                t.banc.Clique("Command1");
+            aide::Ecran(t.banc.fenetre.get());
+            c.action(t);
+            for (int i = 0; i < (enPause ? 0 : 3); ++i)
+                t.banc.Tick();
+            EXPECT_TRUE(aide::CommeRedessine(&t.animation))
+                << c.quoi << (enPause ? ", paused" : ", running");
+        }
 }
 
 } // namespace
