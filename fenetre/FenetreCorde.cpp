@@ -100,8 +100,8 @@ void FenetreCorde::keyPressEvent(QKeyEvent* evenement) {
 FenetreCorde::~FenetreCorde() = default;
 
 void FenetreCorde::Charge() {
-    Trouve<Marqueur>(this, "Capteur1")->CouleurFond(QColor(230, 230, 255));
-    Trouve<Marqueur>(this, "Capteur2")->CouleurFond(QColor(255, 240, 220));
+    Trouve<Marqueur>(this, "Capteur1")->CouleurFond(Couleur(BarreCapteur1Chargee));
+    Trouve<Marqueur>(this, "Capteur2")->CouleurFond(Couleur(BarreCapteur2Chargee));
     view::GradueRegle(*Trouve<SurfaceDessin>(this, "Regle"));
     etat_.BaseDeTemps = 500;
     LitParametres();

@@ -46,13 +46,13 @@ constexpr std::array ControlesCorde = std::to_array<Controle>({
      {10.2, false, true}, {}, {}, Centre},
     {"Label4", "AnimationCache", Etiquette, 360, 1560, 8772, 492,
      QT_TRANSLATE_NOOP("Disposition", "Cliquer ici pour voir l'animation"), GrisClair, GrisInvite, Invite, Curseur::Main, {}, Centre},
-    {"TemoinCapteur(2)", "Animation", Marqueur, 7920, 1920, 132, 132, {}, {255, 128, 0}, {}, {},
+    {"TemoinCapteur(2)", "Animation", Marqueur, 7920, 1920, 132, 132, {}, TemoinCapteur2, {}, {},
      Curseur::Pince, {}, Bordure | Opaque | Cache},
-    {"TemoinCapteur(1)", "Animation", Marqueur, 2760, 1920, 132, 132, {}, {128, 128, 255}, {}, {},
+    {"TemoinCapteur(1)", "Animation", Marqueur, 2760, 1920, 132, 132, {}, TemoinCapteur1, {}, {},
      Curseur::Pince, {}, Bordure | Opaque | Cache},
-    {"Capteur2", "Animation", Marqueur, 7920, 0, 57, 3960, {}, {255, 224, 192}, {}, {},
+    {"Capteur2", "Animation", Marqueur, 7920, 0, 57, 3960, {}, BarreCapteur2, {}, {},
      Curseur::Pince, {}, Opaque | Cache},
-    {"Capteur1", "Animation", Marqueur, 2760, 0, 57, 3960, {}, {192, 192, 255}, {}, {},
+    {"Capteur1", "Animation", Marqueur, 2760, 0, 57, 3960, {}, BarreCapteur1, {}, {},
      Curseur::Pince, {}, Opaque | Cache},
 
     // Vibration panel.

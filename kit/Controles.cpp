@@ -33,10 +33,6 @@ protected:
 
 } // namespace
 
-QColor Couleur(Rgb rgb) {
-    return {rgb.r, rgb.g, rgb.b};
-}
-
 Panneau::Panneau(QWidget* parent, QColor fond, bool bordure)
     : QWidget(parent), fond_(fond), bordure_(bordure) {
     setAttribute(Qt::WA_OpaquePaintEvent);

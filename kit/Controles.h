@@ -14,8 +14,6 @@
 
 namespace kit {
 
-QColor Couleur(Rgb rgb);
-
 // A container with a background, an optional one-pixel border and an optional picture
 // shown unscaled from its inner top-left corner.
 class Panneau : public QWidget {

@@ -4,15 +4,12 @@
 // What a window's layout is made of: every control with its container, place in twips
 // (designed at 120 dpi, 12 twips to the pixel), caption, colours, font and cursor.
 
-#include <cstdint>
+#include "kit/Palette.h"
+
 #include <span>
 #include <string_view>
 
 namespace kit {
-
-struct Rgb {
-    uint8_t r = 0, g = 0, b = 0;
-};
 
 inline constexpr int TwipsParPixel = 12;
 constexpr int Pixels(int twips) {
@@ -20,15 +17,6 @@ constexpr int Pixels(int twips) {
 }
 // At a window's zoom: the same pixels at zoom 1, halves rounded up as there.
 int Pixels(int twips, double zoom);
-
-inline constexpr Rgb FondFenetre{255, 255, 255}; // the system's window background
-inline constexpr Rgb TexteFenetre{0, 0, 0};      // the system's window text
-inline constexpr Rgb Marine{0, 0, 64};
-inline constexpr Rgb GrisClair{224, 224, 224};
-inline constexpr Rgb GrisTexte{64, 64, 64};
-inline constexpr Rgb GrisInvite{128, 128, 128};
-inline constexpr Rgb Blanc{255, 255, 255};
-inline constexpr Rgb Noir{0, 0, 0};
 
 enum class Genre {
     Panneau,         // container with a background, optionally a border and a picture

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/Images.h"
 
+#include "kit/Palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -12,8 +14,6 @@
 namespace kit {
 namespace {
 
-constexpr QColor Orange(238, 126, 22);
-constexpr QColor Bleu(121, 123, 181);
 constexpr QColor MarineBouton(17, 22, 53);
 constexpr QColor MarineIcone(16, 22, 55);
 constexpr QColor GrisFonce(90, 90, 90);
@@ -217,13 +217,13 @@ QPixmap Pixmap(Dessin dessin, double z) {
     case Dessin::ImpulsionLarge:
         return Bosse(86, 29, 11, QColor(127, 127, 127), FondClair, z);
     case Dessin::CaseBleue:
-        return CaseCapteur(Bleu, false, z);
+        return CaseCapteur(Couleur(CaseCapteur1), false, z);
     case Dessin::CaseBleueCochee:
-        return CaseCapteur(Bleu, true, z);
+        return CaseCapteur(Couleur(CaseCapteur1), true, z);
     case Dessin::CaseOrange:
-        return CaseCapteur(Orange, false, z);
+        return CaseCapteur(Couleur(CaseCapteur2), false, z);
     case Dessin::CaseOrangeCochee:
-        return CaseCapteur(Orange, true, z);
+        return CaseCapteur(Couleur(CaseCapteur2), true, z);
     case Dessin::TriangleDemarrer:
         return TriangleDemarrer(z);
     }

@@ -2,6 +2,7 @@
 #include "mesure/OutilsLecon.h"
 
 #include "mesure/Fichiers.h"
+#include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Releve.h"
 
@@ -39,7 +40,7 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
         animation,
         [this](QPointF u) {
             QString texte = tr("x = %1 cm").arg(Nombre(u.x()));
-            const long i = std::lround(u.x() * sim::PointsParCm);
+            const int32_t i = sim::PointLePlusProche(u.x());
             if (i >= 0 && i <= DernierPointDessine(etat_))
                 texte += tr(" ; y = %1 cm").arg(Nombre(etat_.Elongation[static_cast<size_t>(i)]));
             return texte;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/Traces.h"
 
+#include "kit/Palette.h"
+
 #include "sim/Excitation.h"
 #include "sim/Horloge.h"
 
@@ -11,7 +13,7 @@ Traces::Traces(EcranOscillo& ecran, sim::EtatSimulation& etat, const view::Capte
 
 void Traces::TraceCapteur(int16_t n) {
     const double instantBalayage = sim::PositionBalayage(etat_.TempsMs, etat_.DureeBalayage);
-    const QColor couleurTrace = n == 1 ? QColor(121, 123, 181) : QColor(237, 127, 28);
+    const QColor couleurTrace = kit::Couleur(n == 1 ? kit::TraceCapteur1 : kit::TraceCapteur2);
     const int k = sim::IndicePoint(capteurs_.Barre(n).Gauche());
     const double ordonneeTrace = sim::OrdonneePoint(etat_, k);
 

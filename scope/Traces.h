@@ -10,8 +10,9 @@
 
 namespace scope {
 
-// One segment per active sensor and tick, from the previous point to the current one; the
-// screen is the only record of the trace.
+// One segment per active sensor and tick, from the previous point to the current one. The
+// screen is the only record of the picture; the values behind it are kept beside it (the
+// samples), so that they leave the program as numbers.
 class Traces {
 public:
     Traces(EcranOscillo& ecran, sim::EtatSimulation& etat, const view::Capteurs& capteurs);

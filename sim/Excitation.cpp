@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Excitation.h"
 
-#include "sim/Horloge.h"
+#include "sim/Arrondi.h"
 
 #include <algorithm>
 
@@ -14,10 +14,14 @@ void AplatitCorde(EtatSimulation& etat) {
     }
 }
 
+int32_t PointLePlusProche(double abscisseCm) {
+    return ArrondiPair(abscisseCm * PointsParCm);
+}
+
 int IndicePoint(double abscisseCm) {
     // A sensor can never sit off the string, but a bad index would read outside the
     // arrays, so the bound is enforced here rather than trusted.
-    return std::clamp<int32_t>(ArrondiPair(abscisseCm * PointsParCm), 0, NombrePoints - 1);
+    return std::clamp<int32_t>(PointLePlusProche(abscisseCm), 0, NombrePoints - 1);
 }
 
 double OrdonneePoint(const EtatSimulation& etat, int indice) {

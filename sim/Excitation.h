@@ -9,7 +9,9 @@ namespace sim {
 // written by anyone.
 void AplatitCorde(EtatSimulation& etat);
 
-// Position-to-point rule: abscissa (cm) times 12, halves to even, kept within the arrays.
+// Position-to-point rule: abscissa (cm) times 12, halves to even. Anywhere the pointer may
+// be; IndicePoint keeps it within the arrays.
+int32_t PointLePlusProche(double abscisseCm);
 int IndicePoint(double abscisseCm);
 
 // Sensor n's sample and the ordinate it is traced at.

@@ -56,18 +56,6 @@ HorlogeMurale HorlogeSysteme() {
     return HorlogeMonotone(HeureDuJourLocale, SecondesStables);
 }
 
-int32_t ArrondiPair(double valeur) {
-    if (std::isnan(valeur))
-        return 0;
-    constexpr double plusPetit = std::numeric_limits<int32_t>::min();
-    constexpr double plusGrand = std::numeric_limits<int32_t>::max();
-    if (valeur <= plusPetit)
-        return std::numeric_limits<int32_t>::min();
-    if (valeur >= plusGrand)
-        return std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(std::nearbyint(valeur)); // default rounding: halves to even
-}
-
 double PositionBalayage(int32_t tempsMs, double dureeBalayage) {
     const double q = tempsMs / (dureeBalayage * 1000);
     return (q - std::floor(q)) * dureeBalayage;

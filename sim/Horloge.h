@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sim/Arrondi.h"
 #include "sim/Etat.h"
 
 #include <cstdint>
@@ -19,9 +20,6 @@ using HorlogeMurale = std::function<double()>;
 HorlogeMurale HorlogeMonotone(const std::function<double()>& heureDuJour,
                               std::function<double()> ecoule);
 HorlogeMurale HorlogeSysteme();
-
-// Nearest integer, halves to even, saturated to the int32 range (NaN gives 0).
-int32_t ArrondiPair(double valeur);
 
 // Position of a clock value within its oscilloscope sweep, in s: (q - floor(q)) * duree.
 double PositionBalayage(int32_t tempsMs, double dureeBalayage);

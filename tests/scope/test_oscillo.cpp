@@ -56,7 +56,6 @@ TEST_F(OscilloTest, TracesInTheSensorsColours) {
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");
     banc.Clique("ActiveCapteur2");
-    banc.fenetre->findChild<QWidget*>("Capteur2");
     for (int tick = 0; tick < 60; ++tick)
         banc.Tick();
     const QImage image = oscillo.Image();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <locale>
 
 namespace {
@@ -44,15 +45,13 @@ TEST(FormatNombre, LabelsMatchTheProgramsOwnFormat) {
 }
 
 TEST(FormatNombre, IgnoresAFrenchLocale) {
-    const char* francaise = nullptr;
-    for (const char* nom : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR", "C.UTF-8"})
-        if ((francaise = std::setlocale(LC_ALL, nom)) != nullptr)
-            break;
-    try {
-        std::locale::global(std::locale(""));
-    } catch (const std::runtime_error&) {
-    }
-    // Whatever locale could be set, a decimal comma must never appear.
+    // The build compiles a French locale for the tests (LOCPATH): without it, this would
+    // prove nothing.
+    ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr)
+        << "no French locale under LOCPATH="
+        << (std::getenv("LOCPATH") ? std::getenv("LOCPATH") : "");
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    std::locale::global(std::locale("fr_FR.UTF-8"));
     EXPECT_EQ(sim::FormatDouble(2.5), " 2.5");
     EXPECT_EQ(sim::FormatSimple(0.7f), " .7");
     std::setlocale(LC_ALL, "C");

@@ -131,4 +131,53 @@ TEST_F(VueTest, FastFramesEqualTheFrameDrawnCallByCall) {
     EXPECT_EQ(images, 2 * 6 * 41);
 }
 
+// The rasteriser against its rule worked out independently, with floors and no shortcut:
+// across a line of width w, the pixels whose centres lie within w/2 of the segment (one on a
+// pixel edge takes the pixel after it); along it, one column at the centre of each pixel
+// from the pixel holding one end to the pixel holding the other. The string's usual case, a
+// line well inside the picture, goes through the fast path.
+TEST(Rasteriseur, LinesInsideThePictureFollowTheirRuleColumnByColumn) {
+    kit::SurfaceDessin surface(nullptr, kit::Echelle{}, Qt::white); // a unit is a pixel
+    surface.resize(66, 50);
+    struct Cas {
+        double x1, y1, x2, y2;
+        int largeur;
+    };
+    for (const Cas& c :
+         {Cas{10, 20.25, 30, 25.25, 1}, Cas{10, 20.25, 30, 25.25, 2}, Cas{3.7, 30.5, 60.2, 12.1, 3},
+          Cas{20.5, 5.5, 27.0, 40.9, 2}, Cas{40.0, 44.0, 31.3, 6.0, 1}, Cas{5, 10, 50, 10, 2}}) {
+        surface.Efface();
+        surface.LargeurTrait(c.largeur);
+        surface.Ligne(float(c.x1), float(c.y1), float(c.x2), float(c.y2), Qt::black);
+        QImage attendue(surface.Image().size(), QImage::Format_RGB32);
+        attendue.fill(Qt::white);
+        const bool selonX = std::abs(c.x2 - c.x1) >= std::abs(c.y2 - c.y1);
+        // Along the major axis a, across it b.
+        double a1 = selonX ? c.x1 : c.y1, b1 = selonX ? c.y1 : c.x1;
+        double a2 = selonX ? c.x2 : c.y2, b2 = selonX ? c.y2 : c.x2;
+        if (a1 > a2) {
+            std::swap(a1, a2);
+            std::swap(b1, b2);
+        }
+        for (int a = int(std::floor(a1)); a <= int(std::floor(a2)); ++a) {
+            const double centre = std::clamp(a + 0.5, a1, a2);
+            const double b = b1 + (centre - a1) * (b2 - b1) / (a2 - a1);
+            const int premier = int(std::floor(b - c.largeur / 2.0 - 0.5)) + 1;
+            for (int i = premier; i < premier + c.largeur; ++i)
+                attendue.setPixel(selonX ? a : i, selonX ? i : a, qRgb(0, 0, 0));
+        }
+        EXPECT_EQ(surface.Image().convertToFormat(QImage::Format_RGB32), attendue)
+            << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2 << " width " << c.largeur;
+    }
+    // Worked by hand: width 1 from (10, 20.25) to (30, 25.25), column 10 samples y = 20.375
+    // and takes row 20; column 29 samples y = 25.125 and takes row 25.
+    surface.Efface();
+    surface.LargeurTrait(1);
+    surface.Ligne(10, 20.25f, 30, 25.25f, Qt::black);
+    EXPECT_EQ(surface.Image().pixelColor(10, 20), Qt::black);
+    EXPECT_EQ(surface.Image().pixelColor(10, 19), Qt::white);
+    EXPECT_EQ(surface.Image().pixelColor(29, 25), Qt::black);
+    EXPECT_EQ(surface.Image().pixelColor(29, 26), Qt::white);
+}
+
 } // namespace

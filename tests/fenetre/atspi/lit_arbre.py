@@ -16,18 +16,19 @@ environnement = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PL
 processus = subprocess.Popen([programme], env=environnement)
 
 
-def attend(trouve, secondes=15):
+def attend(trouve, quoi, secondes=15):
+    """Waits until trouve() finds something: what the check named by quoi expects."""
     fin = time.time() + secondes
     while time.time() < fin:
         resultat = trouve()
         if resultat is not None:
+            print("ok:", quoi)
             return resultat
         time.sleep(0.2)
-    raise SystemExit("not found in time: " + trouve.__doc__)
+    raise SystemExit("FAILED (not in time): " + quoi)
 
 
 def application():
-    """the program on the bus"""
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name.lower() == os.path.basename(programme).lower():
             return app
@@ -57,13 +58,13 @@ def etat(noeud, quoi):
 
 
 try:
-    app = attend(application)
-    accueil = attend(lambda: cherche(app, pyatspi.ROLE_FRAME, "Accueil de vibraLIGNE"))
-    verifie(True, "the welcome window is a frame named for what it is")
-    agit(attend(lambda: cherche(accueil, pyatspi.ROLE_PUSH_BUTTON, "Démarrer la simulation")),
-         "Press")
-    fenetre = attend(lambda: cherche(app, pyatspi.ROLE_FRAME, "vibraLIGNE"))
-    verifie(True, "the main window is a frame named by its title")
+    app = attend(application, "the program is on the bus")
+    accueil = attend(lambda: cherche(app, pyatspi.ROLE_FRAME, "Accueil de vibraLIGNE"),
+                     "the welcome window is a frame named for what it is")
+    agit(attend(lambda: cherche(accueil, pyatspi.ROLE_PUSH_BUTTON, "Démarrer la simulation"),
+                "the welcome window's start is a button"), "Press")
+    fenetre = attend(lambda: cherche(app, pyatspi.ROLE_FRAME, "vibraLIGNE"),
+                     "the main window is a frame named by its title")
 
     capteur = cherche(fenetre, pyatspi.ROLE_CHECK_BOX, "Capteur 1")
     verifie(capteur is not None, "sensor 1 is one check box")
@@ -76,11 +77,12 @@ try:
                 f"no second button '{nom}' for the same choice")
 
     agit(cherche(fenetre, pyatspi.ROLE_PUSH_BUTTON, "Afficher l'évolution temporelle"), "Press")
-    attend(lambda: capteur if etat(capteur, pyatspi.STATE_SHOWING) else None)
+    attend(lambda: capteur if etat(capteur, pyatspi.STATE_SHOWING) else None,
+           "revealed, sensor 1 is showing")
     verifie(not etat(capteur, pyatspi.STATE_CHECKED), "revealed, sensor 1 is off")
     agit(capteur, "Toggle")
-    attend(lambda: capteur if etat(capteur, pyatspi.STATE_CHECKED) else None)
-    verifie(True, "toggled, sensor 1 is checked")
+    attend(lambda: capteur if etat(capteur, pyatspi.STATE_CHECKED) else None,
+           "toggled, sensor 1 is checked")
 
     position = cherche(fenetre, pyatspi.ROLE_SLIDER, "Position du capteur 1")
     valeur = position.queryValue()
