@@ -7,12 +7,16 @@
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
 
 programme = sys.argv[1]
 environnement = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+# A runtime folder of the test's own where the session has none: Qt warns without one.
+execution = tempfile.TemporaryDirectory()
+environnement.setdefault("XDG_RUNTIME_DIR", execution.name)
 processus = subprocess.Popen([programme], env=environnement)
 
 
