@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LigneDeCommande.h"
 
+#include "app/Console.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
@@ -16,10 +18,6 @@ constexpr const char* OptionsDeQtAvecValeur[] = {"platform",        "style",    
                                                  "qwindowgeometry", "qwindowtitle", "stylesheet",
                                                  "plugin",          "session"};
 constexpr const char* OptionsDeQtSansValeur[] = {"reverse", "widgetcount", "nograb", "dograb"};
-
-void Ecrit(std::FILE* flux, const QString& texte) {
-    std::fputs(texte.toLocal8Bit().constData(), flux);
-}
 
 } // namespace
 
@@ -83,15 +81,16 @@ Commande LitLigneDeCommande(int argc, char** argv) {
                 : t(QT_TRANSLATE_NOOP("LigneDeCommande", "option inconnue : %1"))
                       .arg(inconnues.first().size() == 1 ? "-" + inconnues.first()
                                                          : "--" + inconnues.first());
-        Ecrit(stderr, QStringLiteral("vibraligne: ") + message + '\n' + essayez);
+        EcritConsole(stderr, QStringLiteral("vibraligne: ") + message + '\n' + essayez);
         commande.sortie = 2;
         return commande;
     }
     if (!langueValable) {
-        Ecrit(stderr, QStringLiteral("vibraligne: ") +
-                          t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue inconnue : %1 (fr ou en)"))
-                              .arg(langueDemandee) +
-                          '\n' + essayez);
+        EcritConsole(stderr,
+                     QStringLiteral("vibraligne: ") +
+                         t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue inconnue : %1 (fr ou en)"))
+                             .arg(langueDemandee) +
+                         '\n' + essayez);
         commande.sortie = 2;
     } else if (options.isSet(aide)) {
         // Qt's own headings, in the language of the rest.
@@ -101,11 +100,11 @@ Commande LitLigneDeCommande(int argc, char** argv) {
                       t(QT_TRANSLATE_NOOP("LigneDeCommande", "Utilisation :")));
         texte.replace(QStringLiteral("Options:"),
                       t(QT_TRANSLATE_NOOP("LigneDeCommande", "Options :")));
-        Ecrit(stdout, texte);
+        EcritConsole(stdout, texte);
         commande.sortie = 0;
     } else if (options.isSet(version)) {
-        Ecrit(stdout,
-              QStringLiteral("vibraLIGNE %1\n").arg(QCoreApplication::applicationVersion()));
+        EcritConsole(stdout,
+                     QStringLiteral("vibraLIGNE %1\n").arg(QCoreApplication::applicationVersion()));
         commande.sortie = 0;
     }
     return commande;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Horloge.h"
 
+#include "sim/HeureLocale.h"
+
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -26,8 +28,7 @@ double RameneSousLeSeuil(EtatSimulation& etat, double tempsMs) {
 
 double HeureDuJourLocale() {
     const std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&maintenant, &local);
+    const std::tm local = HeureLocale(maintenant);
     const auto depuisEpoque = std::chrono::system_clock::now().time_since_epoch();
     const double fraction =
         std::chrono::duration<double>(depuisEpoque -
