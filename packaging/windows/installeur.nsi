@@ -4,7 +4,8 @@
 ; of programs. /S installs silently (a whole room from a script); the uninstaller takes /S
 ; too and leaves nothing behind.
 ;   makensis -DVERSION=x.y.z -DPORTABLE=folder -DICONE=file.ico -DSORTIE=setup.exe installeur.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program (and Wine runs it without 32-bit support).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define CLE "Software\Microsoft\Windows\CurrentVersion\Uninstall\vibraLIGNE"

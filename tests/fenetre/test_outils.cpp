@@ -15,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -123,12 +125,18 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     ASSERT_EQ(erreurs.size(), 1);
     EXPECT_EQ(erreurs[0], "Impossible d'enregistrer « mesures.csv » : le dossier n'existe pas.");
 
-    // A write that fails half way (the file size limit stands for a full disk): the
-    // existing file is untouched and no temporary file is left.
+    // A write that fails (Linux: half way, the file size limit standing for a full disk;
+    // Windows: the replacement refused, the old file being read-only): the existing file is
+    // untouched and no temporary file is left.
     QFile existant(Chemin("mesures.csv"));
     ASSERT_TRUE(existant.open(QIODevice::WriteOnly));
     existant.write("ancien");
     existant.close();
+#ifdef _WIN32
+    ASSERT_TRUE(existant.setPermissions(QFileDevice::ReadOwner));
+    const QString raison = outils.EnregistreMesures(Chemin("mesures.csv"));
+    ASSERT_TRUE(existant.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+#else
     rlimit limite{}, avant{};
     getrlimit(RLIMIT_FSIZE, &avant);
     limite = avant;
@@ -138,8 +146,14 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     const QString raison = outils.EnregistreMesures(Chemin("mesures.csv"));
     setrlimit(RLIMIT_FSIZE, &avant);
     std::signal(SIGXFSZ, signalAvant);
+#endif
     EXPECT_FALSE(raison.isEmpty());
     EXPECT_EQ(Contenu(Chemin("mesures.csv")), "ancien");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"mesures.csv"});
+    // Written again, it replaces the old file whole (a rename over an existing file, which
+    // Windows refuses unless asked to replace).
+    EXPECT_EQ(outils.EnregistreMesures(Chemin("mesures.csv")), "");
+    EXPECT_TRUE(Contenu(Chemin("mesures.csv")).startsWith("t (s);y1 (cm);y2 (cm)"));
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"mesures.csv"});
 
     EXPECT_EQ(mesure::EcritFichier(dossier.path() + "/", "x"), "aucun nom de fichier");

@@ -45,13 +45,18 @@ TEST(FormatNombre, LabelsMatchTheProgramsOwnFormat) {
 }
 
 TEST(FormatNombre, IgnoresAFrenchLocale) {
-    // The build compiles a French locale for the tests (LOCPATH): without it, this would
-    // prove nothing.
+    // A French locale must take (on Linux, the one the build compiles for the tests under
+    // LOCPATH): without it, this would prove nothing.
+#ifdef _WIN32
+    // Windows has its French locale built in; its C++ library knows the C locale only.
+    ASSERT_NE(std::setlocale(LC_ALL, "French_France.1252"), nullptr);
+#else
     ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr)
         << "no French locale under LOCPATH="
         << (std::getenv("LOCPATH") ? std::getenv("LOCPATH") : "");
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     std::locale::global(std::locale("fr_FR.UTF-8"));
+#endif
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(sim::FormatDouble(2.5), " 2.5");
     EXPECT_EQ(sim::FormatSimple(0.7f), " .7");
     std::setlocale(LC_ALL, "C");

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(ModelePeriodique, VibratorRisesAndFallsOnItsOwnBranch) {
     // branch taken on the wrong side of the top, or with the other's length, shows.
     for (const Cas& c : {Cas{50, 0, -1}, Cas{50, 250, 0}, Cas{50, 500, 1}, Cas{50, 750, 0},
                          Cas{50, 1000, -1}, Cas{70, 0, -1}, Cas{70, 200, 0.5}, Cas{70, 300, 1},
-                         Cas{70, 650, 0}, Cas{70, 800, std::cos(M_PI * 0.5 / 0.7)}}) {
+                         Cas{70, 650, 0}, Cas{70, 800, std::cos(std::numbers::pi * 0.5 / 0.7)}}) {
         sim::PositionsBarres barres;
         barres.Deformation = c.deformation;
         auto etat = EtatCharge(barres);

@@ -20,7 +20,10 @@ imports)
         case "${dll,,}" in
         qt6*|libstdc++*|libgcc*|libwinpthread*|libxlsxwriter*|zlib*) echec "$dll is not Windows' own";;
         esac
-        ls "$prefixe/drive_c/windows/system32/" | grep -qix "$dll" || echec "$dll is not in system32"
+        # The API sets (api-ms-win-*) are Windows' own contracts, resolved by its loader.
+        case "${dll,,}" in api-ms-win-*) continue;; esac
+        [ -n "$(find "$prefixe/drive_c/windows/system32" -maxdepth 1 -iname "$dll")" ] ||
+            echec "$dll is not in system32"
     done
     ;;
 console)
@@ -50,16 +53,19 @@ portable)
     grep -q "Qt 6.4.2" "$dossier/AVIS-LICENCES.txt" || echec "the notice names no Qt version"
     grep -q "6.4.2+dfsg-10" "$dossier/AVIS-LICENCES.txt" || echec "the notice names no source package"
     grep -q "GNU GENERAL PUBLIC LICENSE" "$dossier/LICENSE.txt" || echec "no GPL text"
-    tar -tzf "$dossier/vibraligne-$version-source.tar.gz" | grep -q "/CMakeLists.txt$" ||
+    tar -tzf "$dossier/vibraligne-$version-source.tar.gz" >"$travail/sources"
+    grep -qx "vibraligne-$version/CMakeLists.txt" "$travail/sources" ||
         echec "the source archive holds no sources"
+    if grep -q '/\.git/\|/build' "$travail/sources"; then echec "the source archive holds a build"; fi
     avant=$(find "$dossier" | sort)
     [ "$(wine "$dossier/vibraligne.exe" --version)" = "vibraLIGNE $version" ] ||
         echec "the unzipped program does not run"
     [ "$(find "$dossier" | sort)" = "$avant" ] || echec "the program wrote beside itself"
     ;;
 installeur)
-    programmes="$prefixe/drive_c/users/$USER/AppData/Local/Programs/vibraLIGNE"
-    menu="$prefixe/drive_c/users/$USER/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+    utilisateur="${USER:-$(id -un)}"
+    programmes="$prefixe/drive_c/users/$utilisateur/AppData/Local/Programs/vibraLIGNE"
+    menu="$prefixe/drive_c/users/$utilisateur/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
     cle='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\vibraLIGNE'
     wine "$installeur" /S
     wineserver -w
