@@ -68,7 +68,6 @@ installeur)
     menu="$prefixe/drive_c/users/$utilisateur/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
     cle='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\vibraLIGNE'
     wine "$installeur" /S
-    wineserver -w
     [ -f "$programmes/vibraligne.exe" ] || echec "nothing installed in the user's programs"
     [ -f "$menu/vibraLIGNE.lnk" ] || echec "no Start-menu entry"
     wine reg query "$cle" /v UninstallString | grep -q 'desinstaller.exe' ||
@@ -76,9 +75,13 @@ installeur)
     wine reg query "$cle" /v DisplayVersion | grep -q "$version" || echec "no version listed"
     [ "$(wine "$programmes/vibraligne.exe" --version)" = "vibraLIGNE $version" ] ||
         echec "the installed program does not run"
+    # The uninstaller runs a copy of itself from the temporary folder and returns at once:
+    # its work is waited for, up to a minute.
     wine "$programmes/desinstaller.exe" /S
-    wineserver -w
-    sleep 1
+    for _ in $(seq 60); do
+        [ ! -e "$programmes" ] && ! wine reg query "$cle" >/dev/null 2>&1 && break
+        sleep 1
+    done
     [ ! -e "$programmes" ] || echec "left behind: $(find "$programmes")"
     [ ! -e "$menu/vibraLIGNE.lnk" ] || echec "the Start-menu entry is left"
     if wine reg query "$cle" >/dev/null 2>&1; then echec "the uninstall key is left"; fi
