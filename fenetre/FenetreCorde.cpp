@@ -61,7 +61,8 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
     connect(&ecran_->Surface(), &SurfaceDessin::efface, this,
             [this] { traces_->RepartDeZero(etat_.TempsMs); });
-    outils_ = new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_);
+    outils_ =
+        new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_, *capteurs_);
 
     Connecte();
     RendAccessible(this);

@@ -382,8 +382,10 @@ void SurfaceDessin::paintEvent(QPaintEvent* evenement) {
         for (const Surcouche* surcouche : surcouches_) {
             if (!surcouche->Zone().intersects(zone))
                 continue;
+            // Never beyond the zone it declares: the repaint of that zone is then enough to
+            // take it away, whatever its text's metrics do at a fractional zoom.
             p.save();
-            p.setClipRect(zone);
+            p.setClipRect(zone & surcouche->Zone());
             surcouche->Peint(p);
             p.restore();
         }

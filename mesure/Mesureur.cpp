@@ -77,8 +77,12 @@ bool Mesureur::eventFilter(QObject* objet, QEvent* evenement) {
             });
         break;
     case QEvent::MouseButtonRelease:
-        if (souris()->button() == Qt::LeftButton)
+        if (souris()->button() == Qt::LeftButton) {
             enCours_ = false;
+            // A click is not a measurement: it leaves nothing behind.
+            if (depart_ == arrivee_)
+                Oublie();
+        }
         break;
     case QEvent::Leave:
     case QEvent::Hide:
@@ -150,7 +154,7 @@ void Mesureur::Peint(QPainter& p) const {
         // At the press: the pointer's own readout stands at the other end.
         boite(TexteEcart(), a);
     }
-    if (const QString texte = Texte(); !texte.isEmpty())
+    if (const QString texte = Texte(); !texte.isEmpty() && !lectureMasquee_)
         boite(texte, *pointeur_);
 }
 

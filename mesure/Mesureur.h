@@ -30,6 +30,8 @@ public:
     QString Texte() const;      // the readout under the pointer, or empty
     QString TexteEcart() const; // the measurement, or empty
     void Oublie();              // the measuring line goes
+    // For a picture of the window: the readout left out, the measuring line kept.
+    void MasqueLecture(bool masque) { lectureMasquee_ = masque; }
 
     QRect Zone() const override;
     void Peint(QPainter& p) const override;
@@ -50,6 +52,7 @@ private:
     std::optional<QPointF> pointeur_;         // widget pixels
     std::optional<QPointF> depart_, arrivee_; // surface units
     bool enCours_ = false;
+    bool lectureMasquee_ = false;
 };
 
 // A number for a person, in the language of the interface ("0,25" in French).

@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mesure/OutilsLecon.h"
 
+#include "mesure/Classeur.h"
 #include "mesure/Fichiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Releve.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
-#include <QStandardPaths>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -29,13 +32,61 @@ int DernierPointDessine(const sim::EtatSimulation& etat) {
     return etat.Extremite == sim::SansFin ? sim::DernierPointCalcule : sim::PointExtremite;
 }
 
+// As the oscilloscope's screen: ten divisions of the sweep, the view's 7 cm of height.
+Axe AxeOrdonnees() {
+    return {QObject::tr("y (cm)"), -sim::OrdonneeRepos, sim::OrdonneeRepos, 1};
+}
+
+Format FormatCsv(std::string texte) {
+    return {QObject::tr("Fichiers CSV (*.csv)"), QStringLiteral("csv"),
+            [texte = std::move(texte)](QString&) { return QByteArray::fromStdString(texte); }};
+}
+
+Format FormatXlsx(Tableau tableau) {
+    return {QObject::tr("Classeurs Excel (*.xlsx)"), QStringLiteral("xlsx"),
+            [tableau = std::move(tableau)](QString& raison) {
+                return Classeur(tableau, raison).value_or(QByteArray());
+            }};
+}
+
+QString ExtensionDuFiltre(const QString& filtre) {
+    static const QRegularExpression motif(QStringLiteral("\\*\\.(\\w+)"));
+    return motif.match(filtre).captured(1);
+}
+
+// Qt's own dialog, whose texts follow the interface's language; the extension of the
+// chosen type is added to a name typed without one before the dialog asks whether to
+// replace a file.
+QString DemandeParDialogue(QWidget* parent, const QString& titre, const QString& chemin,
+                           const QStringList& filtres, QString& filtreChoisi) {
+    QFileDialog dialogue(parent, titre);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setNameFilters(filtres);
+    dialogue.selectNameFilter(filtreChoisi);
+    dialogue.setDefaultSuffix(ExtensionDuFiltre(filtreChoisi));
+    dialogue.setDirectory(QFileInfo(chemin).absolutePath());
+    dialogue.selectFile(QFileInfo(chemin).fileName());
+    QObject::connect(
+        &dialogue, &QFileDialog::filterSelected, &dialogue, [&dialogue](const QString& filtre) {
+            const QString extension = ExtensionDuFiltre(filtre);
+            dialogue.setDefaultSuffix(extension);
+            const QString nom = QFileInfo(dialogue.selectedFiles().value(0)).completeBaseName();
+            if (!nom.isEmpty())
+                dialogue.selectFile(nom + '.' + extension);
+        });
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    filtreChoisi = dialogue.selectedNameFilter();
+    return dialogue.selectedFiles().constFirst();
+}
+
 } // namespace
 
 OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
                          kit::SurfaceDessin& oscillo, const sim::EtatSimulation& etat,
-                         const scope::Traces& traces)
+                         const scope::Traces& traces, const view::Capteurs& capteurs)
     : QObject(fenetre), fenetre_(fenetre), animation_(animation), oscillo_(oscillo), etat_(etat),
-      traces_(traces) {
+      traces_(traces), capteurs_(capteurs), confirmation_(new QLabel(fenetre)) {
     corde_ = std::make_unique<Mesureur>(
         animation,
         [this](QPointF u) {
@@ -45,7 +96,10 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
                 texte += tr(" ; y = %1 cm").arg(Nombre(etat_.Elongation[static_cast<size_t>(i)]));
             return texte;
         },
-        [](QPointF a, QPointF b) { return tr("Δx = %1 cm").arg(Nombre(b.x() - a.x())); });
+        [](QPointF a, QPointF b) {
+            return tr("Δx = %1 cm (horizontal)\nΔy = %2 cm (vertical)")
+                .arg(Nombre(b.x() - a.x()), Nombre(a.y() - b.y()));
+        });
     // Ten divisions hold one sweep; up the screen is a positive displacement.
     const auto secondes = [this](double divisions) { return divisions * etat_.DureeBalayage / 10; };
     ecran_ = std::make_unique<Mesureur>(
@@ -58,16 +112,27 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
             const double dt = secondes(b.x() - a.x());
             const QString frequence =
                 std::abs(dt) >= 0.005 ? tr("%1 Hz").arg(Nombre(1 / dt)) : QStringLiteral("—");
-            return tr("Δt = %1 s\nΔy = %2 cm\n1/Δt = %3")
+            return tr("Δt = %1 s (horizontal)\nΔy = %2 cm (vertical)\n1/Δt = %3")
                 .arg(Nombre(dt), Nombre(a.y() - b.y()), frequence);
         });
 
-    demandeChemin = [this](const QString& titre, const QString& dossier, const QString& filtre) {
-        return QFileDialog::getSaveFileName(fenetre_, titre, dossier, filtre);
+    demandeChemin = [this](const QString& titre, const QString& chemin, const QStringList& filtres,
+                           QString& filtreChoisi) {
+        return DemandeParDialogue(fenetre_, titre, chemin, filtres, filtreChoisi);
     };
     signaleErreur = [this](const QString& message) {
         QMessageBox::warning(fenetre_, tr("Enregistrement impossible"), message);
     };
+
+    confirmation_->hide();
+    confirmation_->setObjectName(QStringLiteral("Confirmation"));
+    confirmation_->setStyleSheet(
+        QStringLiteral("background: rgba(255, 255, 255, 235); color: rgb(60, 60, 60); "
+                       "border: 1px solid rgb(160, 160, 200); padding: 2px 6px;"));
+    confirmation_->setFocusPolicy(Qt::NoFocus);
+    finConfirmation_.setSingleShot(true);
+    finConfirmation_.setInterval(4000);
+    connect(&finConfirmation_, &QTimer::timeout, confirmation_, &QWidget::hide);
 
     const auto action = [this](const QString& texte, QKeySequence touches, auto quoi) {
         auto* a = new QAction(texte, fenetre_);
@@ -78,63 +143,190 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
             s->addAction(a);
         return a;
     };
-    const QString csv = tr("Fichiers CSV (*.csv)");
-    action(tr("Enregistrer les mesures…"), QKeySequence(Qt::CTRL | Qt::Key_S), [this, csv] {
-        Propose(tr("Enregistrer les mesures…"), csv, false, &OutilsLecon::EnregistreMesures);
-    });
-    action(tr("Enregistrer le profil de la corde…"), {}, [this, csv] {
-        Propose(tr("Enregistrer le profil de la corde…"), csv, false,
-                &OutilsLecon::EnregistreProfil);
-    });
+    action(tr("Enregistrer les mesures…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+           [this] { Propose(Mesures()); });
+    action(tr("Enregistrer le profil de la corde…"), {}, [this] { Propose(Profil()); });
     action(tr("Copier l'image"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopieImage(); });
-    action(tr("Enregistrer l'image…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
-        Propose(tr("Enregistrer l'image…"), tr("Images PNG (*.png)"), true,
-                &OutilsLecon::EnregistreImage);
-    });
-    for (kit::SurfaceDessin* s : {&animation_, &oscillo_})
+    action(tr("Enregistrer l'image…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+           [this] { Propose(Image()); });
+    for (kit::SurfaceDessin* s : {&animation_, &oscillo_}) {
         s->setContextMenuPolicy(Qt::ActionsContextMenu);
+        s->setToolTip(tr("Survoler : lire les valeurs · Glisser : mesurer · Clic droit : "
+                         "enregistrer, copier"));
+    }
 }
 
-void OutilsLecon::Propose(const QString& titre, const QString& filtre, bool image,
-                          QString (OutilsLecon::*ecrit)(const QString&) const) {
-    QString dossier = dernierDossier_;
-    if (dossier.isEmpty())
-        dossier = QStandardPaths::writableLocation(image ? QStandardPaths::PicturesLocation
-                                                         : QStandardPaths::DocumentsLocation);
-    const QString chemin = demandeChemin(titre, dossier, filtre);
+Demande OutilsLecon::Mesures() const {
+    Demande demande{
+        tr("Enregistrer les mesures…"), tr("mesures"), QStandardPaths::DocumentsLocation, {}, {}};
+    const std::vector<sim::Echantillon>& releve = traces_.Releve();
+    if (releve.empty()) {
+        demande.refus = tr("aucun capteur n'était en marche depuis que l'écran a été effacé : "
+                           "il n'y a pas de mesures à enregistrer");
+        return demande;
+    }
+    Tableau tableau;
+    tableau.feuille = tr("Mesures");
+    tableau.titre = tr("Élongations aux capteurs");
+    Colonne t{tr("t (s)"), {}, 3, {}};
+    Colonne y1{tr("y1 (cm)"), {}, 4, kit::TraceCapteur1};
+    Colonne y2{tr("y2 (cm)"), {}, 4, kit::TraceCapteur2};
+    for (const sim::Echantillon& e : releve) {
+        t.valeurs.emplace_back(e.tempsS);
+        y1.valeurs.push_back(e.capteur1);
+        y2.valeurs.push_back(e.capteur2);
+    }
+    tableau.colonnes = {std::move(t), std::move(y1), std::move(y2)};
+    tableau.x = {tr("t (s)"), 0, etat_.DureeBalayage, etat_.DureeBalayage / 10};
+    tableau.y = AxeOrdonnees();
+    tableau.feuilleReglages = tr("Réglages");
+    const QString extremites[] = {tr("sans fin"), tr("fixe"), tr("libre")};
+    tableau.reglages = {
+        {tr("Fréquence (Hz)"), etat_.Frequence},
+        {tr("Amplitude (cm)"), double{etat_.AmplitudeCm}},
+        {tr("Déformation (%)"), std::round(double{etat_.CoefDeformation} * 100)},
+        {tr("Célérité (cm/s)"), etat_.Celerite},
+        {tr("Amortissement (pour 10 cm)"), double{etat_.CoefAmortissement}},
+        {tr("Extrémité de la corde"), extremites[std::clamp<int>(etat_.Extremite, 0, 2)]},
+        {tr("Base de temps (s/div)"), etat_.DureeBalayage / 10},
+    };
+    for (int n : {1, 2}) {
+        const QString nom = tr("Capteur %1 (cm)").arg(n);
+        if (capteurs_.EstActif(n))
+            tableau.reglages.emplace_back(nom, sim::IndicePoint(capteurs_.Barre(n).Gauche()) /
+                                                   double{sim::PointsParCm});
+        else
+            tableau.reglages.emplace_back(nom, tr("arrêté"));
+    }
+    demande.formats = {FormatXlsx(std::move(tableau)),
+                       FormatCsv(sim::CsvMesures(releve, FormatDeLaLangue()))};
+    return demande;
+}
+
+Demande OutilsLecon::Profil() const {
+    Demande demande{tr("Enregistrer le profil de la corde…"),
+                    tr("profil-corde"),
+                    QStandardPaths::DocumentsLocation,
+                    {},
+                    {}};
+    const std::span<const double> points(etat_.Elongation.data(),
+                                         static_cast<size_t>(DernierPointDessine(etat_)) + 1);
+    Tableau tableau;
+    tableau.feuille = tr("Profil");
+    tableau.titre = tr("Profil de la corde à t = %1 s").arg(Nombre(etat_.TempsMs / 1000.0, 3));
+    Colonne x{tr("x (cm)"), {}, 4, {}};
+    Colonne y{tr("y (cm)"), {}, 4, kit::TraceCapteur1};
+    for (size_t i = 0; i < points.size(); ++i) {
+        x.valeurs.emplace_back(static_cast<double>(i) / sim::PointsParCm);
+        y.valeurs.emplace_back(points[i]);
+    }
+    tableau.colonnes = {std::move(x), std::move(y)};
+    tableau.x = {tr("x (cm)"), 0,
+                 std::ceil(static_cast<double>(points.size() - 1) / sim::PointsParCm), 1};
+    tableau.y = AxeOrdonnees();
+    tableau.feuilleReglages = tr("Réglages");
+    tableau.reglages = {{tr("Temps (s)"), etat_.TempsMs / 1000.0},
+                        {tr("Célérité (cm/s)"), etat_.Celerite},
+                        {tr("Fréquence (Hz)"), etat_.Frequence}};
+    demande.formats = {FormatXlsx(std::move(tableau)),
+                       FormatCsv(sim::CsvProfil(points, FormatDeLaLangue()))};
+    return demande;
+}
+
+Demande OutilsLecon::Image() const {
+    QByteArray png;
+    QBuffer tampon(&png);
+    tampon.open(QIODevice::WriteOnly);
+    PhotoFenetre().save(&tampon, "PNG");
+    return {tr("Enregistrer l'image…"),
+            tr("vibraligne"),
+            QStandardPaths::PicturesLocation,
+            {{tr("Images PNG (*.png)"), QStringLiteral("png"), [png](QString&) { return png; }}},
+            {}};
+}
+
+QImage OutilsLecon::PhotoFenetre() const {
+    const bool confirmation = confirmation_->isVisible();
+    confirmation_->hide();
+    corde_->MasqueLecture(true);
+    ecran_->MasqueLecture(true);
+    const QImage photo = fenetre_->grab().toImage();
+    corde_->MasqueLecture(false);
+    ecran_->MasqueLecture(false);
+    confirmation_->setVisible(confirmation);
+    return photo;
+}
+
+QString OutilsLecon::DossierDeDepart(QStandardPaths::StandardLocation lieu) const {
+    if (!dernierDossier_.isEmpty() && QFileInfo(dernierDossier_).isDir())
+        return dernierDossier_;
+    // Qt names the Documents folder even where there is none.
+    const QString dossier = QStandardPaths::writableLocation(lieu);
+    return QFileInfo(dossier).isDir() ? dossier : QDir::homePath();
+}
+
+void OutilsLecon::Propose(const Demande& demande) {
+    if (!demande.refus.isEmpty()) {
+        signaleErreur(tr("Rien à enregistrer : %1.").arg(demande.refus));
+        return;
+    }
+    QStringList filtres;
+    for (const Format& f : demande.formats)
+        filtres << f.filtre;
+    QString filtre = filtres.constFirst();
+    const QString propose = DossierDeDepart(demande.dossier) + '/' + demande.nomPropose + '.' +
+                            demande.formats.front().extension;
+    const QString chemin = demandeChemin(demande.titre, propose, filtres, filtre);
     if (chemin.isEmpty())
         return;
     dernierDossier_ = QFileInfo(chemin).absolutePath();
-    if (const QString raison = (this->*ecrit)(chemin); !raison.isEmpty())
+    const auto format = static_cast<size_t>(std::max<qsizetype>(0, filtres.indexOf(filtre)));
+    if (const QString raison = Enregistre(demande, chemin, format); !raison.isEmpty())
         signaleErreur(
             tr("Impossible d'enregistrer « %1 » : %2.").arg(QFileInfo(chemin).fileName(), raison));
 }
 
-QString OutilsLecon::Ecrit(const QString& chemin, const QByteArray& contenu) const {
-    return EcritFichier(chemin, contenu);
+QString OutilsLecon::Enregistre(const Demande& demande, const QString& chemin, size_t format) {
+    if (!demande.refus.isEmpty())
+        return demande.refus;
+    QString cible = chemin;
+    const QString extension = QFileInfo(chemin).suffix().toLower();
+    const auto nomme = std::find_if(demande.formats.begin(), demande.formats.end(),
+                                    [&](const Format& f) { return f.extension == extension; });
+    if (nomme != demande.formats.end())
+        format = static_cast<size_t>(nomme - demande.formats.begin());
+    else if (!QFileInfo(chemin).fileName().isEmpty())
+        cible += '.' + demande.formats.at(format).extension;
+    QString raison;
+    const QByteArray contenu = demande.formats.at(format).contenu(raison);
+    if (!raison.isEmpty())
+        return raison;
+    raison = EcritFichier(cible, contenu);
+    if (raison.isEmpty())
+        Confirme(cible);
+    return raison;
 }
 
-QString OutilsLecon::EnregistreMesures(const QString& chemin) const {
-    return Ecrit(chemin,
-                 QByteArray::fromStdString(sim::CsvMesures(traces_.Releve(), FormatDeLaLangue())));
-}
-
-QString OutilsLecon::EnregistreProfil(const QString& chemin) const {
-    const std::span<const double> points(etat_.Elongation.data(),
-                                         static_cast<size_t>(DernierPointDessine(etat_)) + 1);
-    return Ecrit(chemin, QByteArray::fromStdString(sim::CsvProfil(points, FormatDeLaLangue())));
-}
-
-QString OutilsLecon::EnregistreImage(const QString& chemin) const {
-    QByteArray png;
-    QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    fenetre_->grab().toImage().save(&tampon, "PNG");
-    return Ecrit(chemin, png);
+void OutilsLecon::Confirme(const QString& chemin) {
+    const QString texte = tr("Enregistré : %1").arg(QFileInfo(chemin).fileName());
+    confirmation_->setFont(animation_.font());
+    confirmation_->setText(texte);
+    confirmation_->setAccessibleName(texte);
+    confirmation_->setToolTip(QDir::toNativeSeparators(chemin));
+    confirmation_->adjustSize();
+    const int marge = static_cast<int>(std::lround(8 * animation_.echelle().zoom));
+    confirmation_->move(animation_.mapTo(
+        fenetre_, QPoint(marge, animation_.height() - marge - confirmation_->height())));
+    confirmation_->show();
+    confirmation_->raise();
+    finConfirmation_.start();
+    // Read out by a screen reader as the word it is, without taking the focus.
+    QAccessibleEvent annonce(confirmation_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&annonce);
 }
 
 void OutilsLecon::CopieImage() const {
-    QGuiApplication::clipboard()->setImage(fenetre_->grab().toImage());
+    QGuiApplication::clipboard()->setImage(PhotoFenetre());
 }
 
 } // namespace mesure

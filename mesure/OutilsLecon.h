@@ -5,51 +5,90 @@
 #include "mesure/Mesureur.h"
 #include "scope/Traces.h"
 #include "sim/Etat.h"
+#include "view/Capteurs.h"
 
+#include <QByteArray>
+#include <QLabel>
 #include <QObject>
+#include <QStandardPaths>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace mesure {
 
+// One kind of file a request can be written as, and its bytes, made from what was frozen
+// at the request.
+struct Format {
+    QString filtre;    // "Classeur Excel (*.xlsx)"
+    QString extension; // "xlsx"
+    std::function<QByteArray(QString& raison)> contenu;
+};
+
+// What a key or a menu entry asked for, taken at that moment: the animation goes on
+// behind the dialog, and the file must hold what was on screen when it was asked for.
+struct Demande {
+    QString titre, nomPropose;
+    QStandardPaths::StandardLocation dossier = QStandardPaths::DocumentsLocation;
+    std::vector<Format> formats; // the first is proposed
+    QString refus;               // why there is nothing to write, if so
+};
+
 // What a class takes away from a lesson: readouts and measurements on both screens, the
-// oscilloscope's samples and the string's profile as CSV files, and the window's picture,
-// on the clipboard or in a PNG file. Keys: Ctrl+S, Ctrl+C, Ctrl+Shift+S; the same entries
-// in a context menu on both screens.
+// oscilloscope's samples and the string's profile as workbooks or CSV files, and the
+// window's picture, on the clipboard or in a PNG file. Keys: Ctrl+S, Ctrl+C, Ctrl+Shift+S;
+// the same entries in a context menu on both screens.
 class OutilsLecon : public QObject {
     Q_OBJECT
 public:
     OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation, kit::SurfaceDessin& oscillo,
-                const sim::EtatSimulation& etat, const scope::Traces& traces);
+                const sim::EtatSimulation& etat, const scope::Traces& traces,
+                const view::Capteurs& capteurs);
 
-    // Each asks for a file and writes it; an empty string is a success, else the reason.
-    QString EnregistreMesures(const QString& chemin) const;
-    QString EnregistreProfil(const QString& chemin) const;
-    QString EnregistreImage(const QString& chemin) const;
+    Demande Mesures() const;
+    Demande Profil() const;
+    Demande Image() const;
+    // Written as the format the name's extension names, if the request offers it, else as
+    // `format`, its extension added. An empty string is a success, else the reason.
+    QString Enregistre(const Demande& demande, const QString& chemin, size_t format = 0);
+    QString EnregistreMesures(const QString& chemin) { return Enregistre(Mesures(), chemin); }
+    QString EnregistreProfil(const QString& chemin) { return Enregistre(Profil(), chemin); }
+    QString EnregistreImage(const QString& chemin) { return Enregistre(Image(), chemin); }
     void CopieImage() const;
+    // The window's pixels without the pointer's readout nor the word after a save.
+    QImage PhotoFenetre() const;
 
     const Mesureur& SurLaCorde() const { return *corde_; }
     const Mesureur& SurLEcran() const { return *ecran_; }
+    const QLabel& Confirmation() const { return *confirmation_; }
+    QString DernierDossier() const { return dernierDossier_; }
 
-    // Where the dialog would ask a person, and where a failure is told; tests replace them.
-    std::function<QString(const QString& titre, const QString& dossier, const QString& filtre)>
+    // Where the dialog would ask a person (the proposed path; the filters, the chosen one
+    // given back), and where a failure or a refusal is told; tests replace them.
+    std::function<QString(const QString& titre, const QString& chemin, const QStringList& filtres,
+                          QString& filtreChoisi)>
         demandeChemin;
     std::function<void(const QString& message)> signaleErreur;
 
 private:
-    void Propose(const QString& titre, const QString& filtre, bool image,
-                 QString (OutilsLecon::*ecrit)(const QString&) const);
-    QString Ecrit(const QString& chemin, const QByteArray& contenu) const;
+    void Propose(const Demande& demande);
+    void Confirme(const QString& chemin);
+    QString DossierDeDepart(QStandardPaths::StandardLocation lieu) const;
 
     QWidget* fenetre_;
     kit::SurfaceDessin& animation_;
     kit::SurfaceDessin& oscillo_;
     const sim::EtatSimulation& etat_;
     const scope::Traces& traces_;
+    const view::Capteurs& capteurs_;
     std::unique_ptr<Mesureur> corde_, ecran_;
+    QLabel* confirmation_; // a child of the window
+    QTimer finConfirmation_;
     QString dernierDossier_;
 };
 

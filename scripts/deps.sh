@@ -5,7 +5,9 @@ paquets=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
          fonts-crosextra-carlito fonts-dejavu-core locales xvfb xauth imagemagick
          desktop-file-utils appstream dpkg-dev file openbox
          dbus at-spi2-core python3-pyatspi
-         qt6-tools-dev qt6-l10n-tools lintian)
+         qt6-tools-dev qt6-l10n-tools lintian
+         libxlsxwriter-dev qt6-translations-l10n
+         python3-openpyxl libreoffice-calc-nogui)
 
 installe_dependances() {
     local manquants=()

@@ -11,13 +11,21 @@
 namespace sim {
 namespace {
 
+// Quoted: a spreadsheet that splits its fields at commas as well as semicolons, as
+// LibreOffice's import does by default, would cut "-0,4701" in two.
+std::string Champ(double valeur, int decimales, FormatCsv format) {
+    return '"' + NombreCsv(valeur, decimales, format) + '"';
+}
+
 void AjouteValeur(std::string& ligne, const std::optional<double>& valeur, FormatCsv format) {
     ligne += format.separateur;
     if (valeur)
-        ligne += NombreCsv(*valeur, 4, format);
+        ligne += Champ(*valeur, 4, format);
 }
 
 std::optional<double> LitNombre(std::string champ, FormatCsv format) {
+    if (champ.size() >= 2 && champ.front() == '"' && champ.back() == '"')
+        champ = champ.substr(1, champ.size() - 2);
     for (char& c : champ)
         if (c == format.virgule)
             c = '.';
@@ -50,7 +58,7 @@ std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv form
     std::string texte =
         std::string("t (s)") + format.separateur + "y1 (cm)" + format.separateur + "y2 (cm)\n";
     for (const Echantillon& e : echantillons) {
-        std::string ligne = NombreCsv(e.tempsS, 3, format);
+        std::string ligne = Champ(e.tempsS, 3, format);
         AjouteValeur(ligne, e.capteur1, format);
         AjouteValeur(ligne, e.capteur2, format);
         texte += ligne + '\n';
@@ -61,8 +69,8 @@ std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv form
 std::string CsvProfil(std::span<const double> elongations, FormatCsv format) {
     std::string texte = std::string("x (cm)") + format.separateur + "y (cm)\n";
     for (size_t i = 0; i < elongations.size(); ++i)
-        texte += NombreCsv(static_cast<double>(i) / PointsParCm, 4, format) + format.separateur +
-                 NombreCsv(elongations[i], 4, format) + '\n';
+        texte += Champ(static_cast<double>(i) / PointsParCm, 4, format) + format.separateur +
+                 Champ(elongations[i], 4, format) + '\n';
     return texte;
 }
 

@@ -29,7 +29,7 @@ inline constexpr FormatCsv CsvAnglais{'.', ','};
 // A number with a fixed count of decimals, whatever the C locale says.
 std::string NombreCsv(double valeur, int decimales, FormatCsv format);
 
-// "t (s);y1 (cm);y2 (cm)", then a row per sample.
+// "t (s);y1 (cm);y2 (cm)", then a row per sample, each number between double quotes.
 std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format);
 // "x (cm);y (cm)", then a row per point, 1/12 cm apart from the vibrator.
 std::string CsvProfil(std::span<const double> elongations, FormatCsv format);

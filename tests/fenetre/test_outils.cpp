@@ -9,6 +9,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -62,7 +66,7 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
         banc.Tick();
     ASSERT_TRUE(outils.EnregistreMesures(Chemin("mesures.csv")).isEmpty());
     const QByteArray texte = Contenu(Chemin("mesures.csv"));
-    EXPECT_TRUE(texte.startsWith("t (s);y1 (cm);y2 (cm)\n0,010;")) << texte.left(40).data();
+    EXPECT_TRUE(texte.startsWith("t (s);y1 (cm);y2 (cm)\n\"0,010\";\"")) << texte.left(40).data();
     const auto lignes = sim::LitCsvMesures(texte.toStdString(), sim::CsvFrancais);
     ASSERT_TRUE(lignes.has_value());
     ASSERT_EQ(lignes->size(), 300u);
@@ -95,18 +99,60 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
     kit::InstalleLangue(kit::Langue::Francais);
     ASSERT_TRUE(raison.isEmpty());
     const QByteArray anglais = Contenu(Chemin("measurements.csv"));
-    EXPECT_TRUE(anglais.startsWith("t (s),y1 (cm),y2 (cm)\n0.010,"));
+    EXPECT_TRUE(anglais.startsWith("t (s),y1 (cm),y2 (cm)\n\"0.010\",\""));
     const auto relues = sim::LitCsvMesures(anglais.toStdString(), sim::CsvAnglais);
     ASSERT_TRUE(relues.has_value());
     EXPECT_EQ(relues->size(), lignes->size());
     EXPECT_EQ(relues->back().capteur2, lignes->back().capteur2);
+
+#ifdef VIBRA_LIT_TABLEUR
+    // As a spreadsheet reads them: numbers in their cells, the model's values at the times.
+    const auto tableur = [](const char* mode, const QString& chemin) {
+        QProcess lecteur;
+        lecteur.start("/usr/bin/python3", {VIBRA_LIT_TABLEUR, mode, chemin});
+        EXPECT_TRUE(lecteur.waitForFinished(180000));
+        EXPECT_EQ(lecteur.exitCode(), 0) << lecteur.readAllStandardError().toStdString();
+        return QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
+    };
+    const auto lignesDe = [](const QJsonObject& lu, const char* feuille) {
+        return lu["feuilles"].toObject()[feuille].toArray();
+    };
+    // LibreOffice's import dialog as it opens, in French: tab, comma and semicolon.
+    const QJsonArray calc = lignesDe(tableur("csv", Chemin("mesures.csv")), "mesures");
+    ASSERT_EQ(calc.size(), 301);
+    for (qsizetype i = 1; i < calc.size(); ++i) {
+        const QJsonArray ligne = calc[i].toArray();
+        ASSERT_EQ(ligne.size(), 3) << i;
+        EXPECT_NEAR(ligne[0].toDouble(), (*lignes)[size_t(i - 1)].tempsS, 1e-12) << i;
+        EXPECT_NEAR(ligne[1].toDouble(-99), *(*lignes)[size_t(i - 1)].capteur1, 1e-12) << i;
+        EXPECT_NEAR(ligne[2].toDouble(-99), *(*lignes)[size_t(i - 1)].capteur2, 1e-12) << i;
+    }
+    ASSERT_TRUE(outils.EnregistreMesures(Chemin("mesures")).isEmpty()) << "a workbook first";
+    const QJsonObject classeur = tableur("classeur", Chemin("mesures.xlsx"));
+    const QJsonArray cellules = lignesDe(classeur, "Mesures");
+    ASSERT_EQ(cellules.size(), 301);
+    EXPECT_EQ(cellules[0].toArray(), QJsonArray({"t (s)", "y1 (cm)", "y2 (cm)"}));
+    for (qsizetype i = 1; i < cellules.size(); ++i) {
+        const QJsonArray ligne = cellules[i].toArray();
+        modele.TempsMs = static_cast<int32_t>(36005000 + 10 * i);
+        sim::CalculeModele(modele, true);
+        EXPECT_DOUBLE_EQ(ligne[0].toDouble(), 0.01 * static_cast<double>(i)) << i;
+        EXPECT_NEAR(ligne[1].toDouble(-99), modele.Elongation[40], 1e-12) << i;
+        EXPECT_NEAR(ligne[2].toDouble(-99), modele.Elongation[52], 1e-12) << i;
+    }
+    EXPECT_EQ(classeur["graphiques"].toInt(), 1);
+    EXPECT_EQ(classeur["series"].toInt(), 2);
+    const QJsonArray reglages = lignesDe(classeur, "Réglages");
+    EXPECT_EQ(reglages[0].toArray(), QJsonArray({"Fréquence (Hz)", 1}));
+    EXPECT_EQ(reglages[8].toArray(), QJsonArray({"Capteur 2 (cm)", 52 / 12.0}));
+#endif
 
     // The string's profile: the drawn points of the current frame.
     ASSERT_TRUE(outils.EnregistreProfil(Chemin("profil.csv")).isEmpty());
     const QList<QByteArray> profil = Contenu(Chemin("profil.csv")).split('\n');
     EXPECT_EQ(profil.first(), "x (cm);y (cm)");
     EXPECT_EQ(profil.size(), 1 + 185 + 1);
-    EXPECT_TRUE(profil[13].startsWith("1,0000;"));
+    EXPECT_TRUE(profil[13].startsWith("\"1,0000\";\""));
 }
 
 TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
@@ -117,13 +163,22 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     const QImage trace = banc.Surface("Oscillo").Image();
 
     // Through the keys and the dialog, into a folder that is not there.
-    outils.demandeChemin = [this](const QString& titre, const QString&, const QString&) {
+    outils.demandeChemin = [this](const QString& titre, const QString&, const QStringList&,
+                                  QString&) {
         EXPECT_EQ(titre, "Enregistrer les mesures…");
         return Chemin("absent/mesures.csv");
     };
     QTest::keyClick(banc.fenetre.get(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(erreurs.size(), 1);
-    EXPECT_EQ(erreurs[0], "Impossible d'enregistrer « mesures.csv » : le dossier n'existe pas.");
+    EXPECT_EQ(erreurs[0], "Impossible d'enregistrer « mesures.csv » : le dossier « " +
+                              QDir::toNativeSeparators(Chemin("absent")) + " » n'existe pas.");
+    // Each cause named as it is.
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("classe.csv"));
+    EXPECT_EQ(outils.EnregistreMesures(Chemin("classe.csv")), "c'est le nom d'un dossier");
+#ifndef _WIN32
+    // Even root cannot create a file there.
+    EXPECT_EQ(outils.EnregistreMesures("/proc/mesures.csv"), "le dossier est protégé en écriture");
+#endif
 
     // A write that fails (Linux: half way, the file size limit standing for a full disk;
     // Windows: the replacement refused, the old file being read-only): the existing file is
@@ -147,9 +202,14 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     setrlimit(RLIMIT_FSIZE, &avant);
     std::signal(SIGXFSZ, signalAvant);
 #endif
-    EXPECT_FALSE(raison.isEmpty());
+#ifdef _WIN32
+    EXPECT_EQ(raison, "le fichier n'a pas pu remplacer l'ancien");
+#else
+    EXPECT_EQ(raison, "l'écriture a échoué (disque plein ou fichier trop grand)");
+#endif
     EXPECT_EQ(Contenu(Chemin("mesures.csv")), "ancien");
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"mesures.csv"});
+    EXPECT_TRUE(outils.Confirmation().isHidden()) << "no word of a save that failed";
     // Written again, it replaces the old file whole (a rename over an existing file, which
     // Windows refuses unless asked to replace).
     EXPECT_EQ(outils.EnregistreMesures(Chemin("mesures.csv")), "");
@@ -162,11 +222,18 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     EXPECT_TRUE(banc.fenetre->Timer1().isActive());
 }
 
-TEST_F(OutilsTest, TheCopiedPictureIsTheWindowsPixels) {
+TEST_F(OutilsTest, TheCopiedPictureIsTheWindowsPixelsWithoutThePointersReadout) {
     banc.Clique("Label21");
+    auto& vue = banc.Surface("Animation");
+    Survole(vue, 3.0, 2.0);
+    ASSERT_FALSE(outils.SurLaCorde().Texte().isEmpty());
+    const QImage avecLecture = banc.fenetre->grab().toImage();
     QTest::keyClick(banc.fenetre.get(), Qt::Key_C, Qt::ControlModifier);
     const QImage copie = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copie.size(), QSize(1280, 720));
+    QEvent depart(QEvent::Leave);
+    QCoreApplication::sendEvent(&vue, &depart);
+    EXPECT_NE(avecLecture, banc.fenetre->grab().toImage());
     EXPECT_EQ(copie.convertToFormat(QImage::Format_RGB32),
               banc.fenetre->grab().toImage().convertToFormat(QImage::Format_RGB32));
     ASSERT_TRUE(outils.EnregistreImage(Chemin("fenetre.png")).isEmpty());
@@ -178,7 +245,7 @@ TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
     banc.Clique("Label21");
     auto& vue = banc.Surface("Animation");
     auto& ecran = banc.Surface("Oscillo");
-    for (double zoom : {1.0, 1.5}) {
+    for (double zoom : {1.0, 0.8, 1.5}) {
         kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
         banc.Tick();
         // Half a pixel, in cm, is all a readout may be off by.
@@ -192,6 +259,19 @@ TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
         QEvent depart(QEvent::Leave);
         QCoreApplication::sendEvent(&vue, &depart);
         EXPECT_TRUE(outils.SurLaCorde().Texte().isEmpty()) << "gone when the pointer leaves";
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(aide::CommeRedessine(&vue)) << zoom;
+
+        // A slanted drag: Δx is the horizontal distance; a click leaves nothing.
+        QTest::mousePress(&vue, Qt::LeftButton, {}, vue.VersWidget(3, 1).toPoint());
+        Survole(vue, 5, 6, Qt::LeftButton);
+        QTest::mouseRelease(&vue, Qt::LeftButton, {}, vue.VersWidget(5, 6).toPoint());
+        nombres = Nombres(outils.SurLaCorde().TexteEcart());
+        ASSERT_EQ(nombres.size(), 2u) << outils.SurLaCorde().TexteEcart().toStdString();
+        EXPECT_NEAR(nombres[0], 2.0, 2 * demiPixel) << "dx";
+        EXPECT_NEAR(nombres[1], -5.0, 0.05) << "dy, up is positive";
+        QTest::mouseClick(&vue, Qt::LeftButton, {}, vue.VersWidget(7, 2).toPoint());
+        EXPECT_TRUE(outils.SurLaCorde().TexteEcart().isEmpty()) << "a click measures nothing";
 
         // On the screen: a 5 s sweep over ten divisions; up is positive.
         Survole(ecran, 4.0, 2.5);
@@ -213,6 +293,70 @@ TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
         EXPECT_TRUE(outils.SurLEcran().TexteEcart().isEmpty()) << "gone with a clear";
         banc.Choisit("Sens(1)");
     }
+}
+
+} // namespace
+
+namespace {
+
+// A dialog that keeps the request waiting while the lesson goes on behind it.
+TEST_F(OutilsTest, WhatIsSavedIsWhatWasAskedForUnderTheRulesOfTheDialog) {
+    QTemporaryDir maison;
+    const QByteArray ancienneMaison = qgetenv("HOME");
+    qputenv("HOME", maison.path().toLocal8Bit());
+    struct Question {
+        QString chemin;
+        QStringList filtres;
+    } question;
+    QString reponse;
+    QString filtreRepondu;
+    outils.demandeChemin = [&](const QString&, const QString& chemin, const QStringList& filtres,
+                               QString& filtreChoisi) {
+        question = {chemin, filtres};
+        for (int tick = 0; tick < 600; ++tick) // six seconds: the 5 s sweep clears the screen
+            banc.Tick();
+        if (!filtreRepondu.isEmpty())
+            filtreChoisi = filtreRepondu;
+        return reponse;
+    };
+    const auto enregistre = [&](QKeySequence touches, const QString& nom,
+                                const QString& filtre = {}) {
+        reponse = nom.isEmpty() ? QString() : maison.filePath(nom);
+        filtreRepondu = filtre;
+        QTest::keySequence(banc.fenetre.get(), touches);
+    };
+    const QKeySequence mesures(Qt::CTRL | Qt::Key_S), image(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+
+    banc.Clique("Label21");
+    enregistre(mesures, "rien");
+    EXPECT_EQ(erreurs.value(0), "Rien à enregistrer : aucun capteur n'était en marche depuis que "
+                                "l'écran a été effacé : il n'y a pas de mesures à enregistrer.");
+    EXPECT_TRUE(question.chemin.isEmpty()) << "no dialog for nothing";
+    EXPECT_FALSE(QFileInfo::exists(maison.filePath("rien.xlsx")));
+
+    banc.Clique("ActiveCapteur1");
+    for (int tick = 0; tick < 150; ++tick)
+        banc.Tick();
+    const std::string attendu = sim::CsvMesures(banc.fenetre->Traces().Releve(), sim::CsvFrancais);
+    enregistre(mesures, "vide", "Fichiers CSV (*.csv)");
+    EXPECT_EQ(question.chemin, maison.filePath("mesures.xlsx")) << "no Documents: the home";
+    EXPECT_EQ(question.filtres, QStringList({"Classeurs Excel (*.xlsx)", "Fichiers CSV (*.csv)"}));
+    EXPECT_EQ(Contenu(maison.filePath("vide.csv")).toStdString(), attendu)
+        << "the samples of the request, not those of the dialog's end";
+    EXPECT_TRUE(outils.Confirmation().isVisible());
+    EXPECT_EQ(outils.Confirmation().text(), "Enregistré : vide.csv");
+    EXPECT_FALSE(outils.PhotoFenetre() == banc.fenetre->grab().toImage()) << "never in pictures";
+
+    // The last folder is kept, for every kind of file; a name of another kind gets its own.
+    ASSERT_TRUE(QDir(maison.path()).mkpath("Images/classe"));
+    enregistre(image, "Images/classe/mesure10.csv");
+    EXPECT_EQ(question.chemin, maison.filePath("vibraligne.png")) << "the last folder";
+    EXPECT_FALSE(QFileInfo::exists(maison.filePath("Images/classe/mesure10.csv")));
+    EXPECT_TRUE(Contenu(maison.filePath("Images/classe/mesure10.csv.png")).startsWith("\x89PNG"));
+    enregistre(mesures, {});
+    EXPECT_EQ(question.chemin, maison.filePath("Images/classe/mesures.xlsx"));
+    qputenv("HOME", ancienneMaison);
+    EXPECT_EQ(erreurs.size(), 1);
 }
 
 } // namespace

@@ -53,7 +53,8 @@ echo "== cpack -G DEB"
 paquet=$(ls "$travail"/*.deb)
 dependances=$(dpkg-deb -f "$paquet" Depends)
 echo "Depends: $dependances"
-for nom in libqt6widgets6 libqt6gui6 libqt6core6 fonts-crosextra-carlito; do
+for nom in libqt6widgets6 libqt6gui6 libqt6core6 libxlsxwriter fonts-crosextra-carlito \
+           qt6-translations-l10n; do
     grep -q "$nom" <<<"$dependances" || { echo "the package does not depend on $nom"; exit 1; }
 done
 dpkg -x "$paquet" "$travail/racine"

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mesure/Classeur.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+namespace mesure {
+namespace {
+
+lxw_color_t CouleurXlsx(kit::Rgb rgb) {
+    return (lxw_color_t{rgb.r} << 16) | (lxw_color_t{rgb.g} << 8) | rgb.b;
+}
+
+lxw_format* FormatNombres(lxw_workbook* classeur, int decimales) {
+    lxw_format* format = workbook_add_format(classeur);
+    // A spreadsheet shows it with the decimal separator of its own language.
+    const QByteArray code = "0." + QByteArray(decimales, '0');
+    format_set_num_format(format, code.constData());
+    return format;
+}
+
+void EcritDonnees(lxw_workbook* classeur, lxw_worksheet* feuille, const Tableau& t) {
+    lxw_format* gras = workbook_add_format(classeur);
+    format_set_bold(gras);
+    for (size_t c = 0; c < t.colonnes.size(); ++c) {
+        const Colonne& colonne = t.colonnes[c];
+        const auto col = static_cast<lxw_col_t>(c);
+        worksheet_write_string(feuille, 0, col, colonne.entete.toUtf8().constData(), gras);
+        worksheet_set_column(feuille, col, col, 11, nullptr);
+        lxw_format* format = FormatNombres(classeur, colonne.decimales);
+        for (size_t r = 0; r < colonne.valeurs.size(); ++r)
+            if (colonne.valeurs[r])
+                worksheet_write_number(feuille, static_cast<lxw_row_t>(r + 1), col,
+                                       *colonne.valeurs[r], format);
+    }
+}
+
+void EcritGraphique(lxw_workbook* classeur, lxw_worksheet* feuille, const Tableau& t) {
+    const auto lignes = static_cast<lxw_row_t>(t.colonnes.front().valeurs.size());
+    lxw_chart* graphique = workbook_add_chart(classeur, LXW_CHART_SCATTER_STRAIGHT);
+    const QByteArray nomFeuille = t.feuille.toUtf8();
+    for (size_t c = 1; c < t.colonnes.size(); ++c) {
+        const Colonne& colonne = t.colonnes[c];
+        lxw_chart_series* serie = chart_add_series(graphique, nullptr, nullptr);
+        const auto col = static_cast<lxw_col_t>(c);
+        chart_series_set_categories(serie, nomFeuille.constData(), 1, 0, std::max(lignes, 1u), 0);
+        chart_series_set_values(serie, nomFeuille.constData(), 1, col, std::max(lignes, 1u), col);
+        chart_series_set_name(serie, colonne.entete.toUtf8().constData());
+        lxw_chart_line trait{};
+        trait.color = CouleurXlsx(colonne.couleur);
+        trait.width = 1.5;
+        chart_series_set_line(serie, &trait);
+    }
+    chart_title_set_name(graphique, t.titre.toUtf8().constData());
+    for (auto [axe, reglage] : {std::pair{graphique->x_axis, &t.x}, {graphique->y_axis, &t.y}}) {
+        chart_axis_set_name(axe, reglage->nom.toUtf8().constData());
+        chart_axis_set_min(axe, reglage->min);
+        chart_axis_set_max(axe, reglage->max);
+        chart_axis_set_major_unit(axe, reglage->pas);
+        chart_axis_major_gridlines_set_visible(axe, LXW_TRUE);
+    }
+    chart_legend_set_position(graphique, LXW_CHART_LEGEND_BOTTOM);
+    lxw_chart_options taille{};
+    taille.x_scale = 2;
+    taille.y_scale = 1.5;
+    worksheet_insert_chart_opt(feuille, 1, static_cast<lxw_col_t>(t.colonnes.size() + 1), graphique,
+                               &taille);
+}
+
+void EcritReglages(lxw_workbook* classeur, const Tableau& t) {
+    lxw_worksheet* feuille =
+        workbook_add_worksheet(classeur, t.feuilleReglages.toUtf8().constData());
+    worksheet_set_column(feuille, 0, 0, 34, nullptr);
+    worksheet_set_column(feuille, 1, 1, 14, nullptr);
+    for (size_t r = 0; r < t.reglages.size(); ++r) {
+        const auto& [nom, valeur] = t.reglages[r];
+        const auto ligne = static_cast<lxw_row_t>(r);
+        worksheet_write_string(feuille, ligne, 0, nom.toUtf8().constData(), nullptr);
+        if (valeur.typeId() == QMetaType::Double)
+            worksheet_write_number(feuille, ligne, 1, valeur.toDouble(), nullptr);
+        else
+            worksheet_write_string(feuille, ligne, 1, valeur.toString().toUtf8().constData(),
+                                   nullptr);
+    }
+}
+
+} // namespace
+
+std::optional<QByteArray> Classeur(const Tableau& tableau, QString& raison) {
+    // The library writes to a path; the bytes then go through the one routine that writes
+    // files, as every other file does.
+    QTemporaryFile temporaire;
+    if (!temporaire.open()) {
+        raison = QCoreApplication::translate("mesure", "aucun fichier temporaire possible");
+        return std::nullopt;
+    }
+    temporaire.close();
+    lxw_workbook* classeur = workbook_new(QFile::encodeName(temporaire.fileName()).constData());
+    if (!classeur) {
+        raison = QCoreApplication::translate("mesure", "aucun fichier temporaire possible");
+        return std::nullopt;
+    }
+    lxw_worksheet* feuille = workbook_add_worksheet(classeur, tableau.feuille.toUtf8().constData());
+    EcritDonnees(classeur, feuille, tableau);
+    if (tableau.colonnes.size() > 1)
+        EcritGraphique(classeur, feuille, tableau);
+    EcritReglages(classeur, tableau);
+    if (const lxw_error erreur = workbook_close(classeur); erreur != LXW_NO_ERROR) {
+        raison = QCoreApplication::translate("mesure", "le classeur n'a pas pu être écrit (%1)")
+                     .arg(QString::fromUtf8(lxw_strerror(erreur)));
+        return std::nullopt;
+    }
+    QFile fichier(temporaire.fileName());
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        raison = QCoreApplication::translate("mesure", "aucun fichier temporaire possible");
+        return std::nullopt;
+    }
+    return fichier.readAll();
+}
+
+} // namespace mesure

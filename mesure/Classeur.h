@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "kit/Palette.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace mesure {
+
+// A column of numbers; an empty cell where there was no value (a sensor switched off).
+struct Colonne {
+    QString entete; // with its unit: "t (s)"
+    std::vector<std::optional<double>> valeurs;
+    int decimales = 4;
+    kit::Rgb couleur{}; // of its curve on the chart
+};
+
+struct Axe {
+    QString nom;
+    double min = 0, max = 0, pas = 0;
+};
+
+// A workbook for a spreadsheet: the numbers on a first sheet, with a chart of every
+// column against the first, as the program's screen showed them, and the settings of the
+// run on a second sheet.
+struct Tableau {
+    QString feuille, titre;
+    std::vector<Colonne> colonnes;
+    Axe x, y;
+    QString feuilleReglages;
+    std::vector<std::pair<QString, QVariant>> reglages; // a number or a text each
+};
+
+// The .xlsx file's bytes, or nothing with the reason in `raison`.
+std::optional<QByteArray> Classeur(const Tableau& tableau, QString& raison);
+
+} // namespace mesure
