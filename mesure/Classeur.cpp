@@ -7,6 +7,9 @@
 
 #include <xlsxwriter.h>
 
+#include <clocale>
+#include <string>
+
 namespace mesure {
 namespace {
 
@@ -87,6 +90,20 @@ void EcritReglages(lxw_workbook* classeur, const Tableau& t) {
     }
 }
 
+// Debian's libxlsxwriter writes its numbers with printf, in the C library's locale, which
+// Qt sets from the system's: under a French one the workbook's XML would read "0,5". The
+// C locale's numbers while the workbook is written, and the caller's again after.
+class NombresDuC {
+public:
+    NombresDuC() : avant_(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+    ~NombresDuC() { std::setlocale(LC_NUMERIC, avant_.c_str()); }
+    NombresDuC(const NombresDuC&) = delete;
+    NombresDuC& operator=(const NombresDuC&) = delete;
+
+private:
+    std::string avant_;
+};
+
 } // namespace
 
 std::optional<QByteArray> Classeur(const Tableau& tableau, QString& raison) {
@@ -98,6 +115,7 @@ std::optional<QByteArray> Classeur(const Tableau& tableau, QString& raison) {
         return std::nullopt;
     }
     temporaire.close();
+    const NombresDuC nombres;
     lxw_workbook* classeur = workbook_new(QFile::encodeName(temporaire.fileName()).constData());
     if (!classeur) {
         raison = QCoreApplication::translate("mesure", "aucun fichier temporaire possible");

@@ -11,6 +11,12 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -57,6 +63,23 @@ TEST(Plateforme, ALessonRunsAndShowsWhatItShould) {
     banc.Clique("ActiveCapteur2");
     for (int tick = 0; tick < 300; ++tick)
         banc.Tick();
+#ifdef VIBRA_LIT_TABLEUR
+    // The workbook's numbers whatever the C library's locale (a decimal comma in French).
+    QTemporaryDir dossier;
+    ASSERT_EQ(banc.fenetre->Outils().EnregistreMesures(dossier.filePath("m.xlsx")), "");
+    QProcess lecteur;
+    lecteur.start("/usr/bin/python3", {VIBRA_LIT_TABLEUR, "classeur", dossier.filePath("m.xlsx")});
+    ASSERT_TRUE(lecteur.waitForFinished(60000));
+    const QJsonArray lignes = QJsonDocument::fromJson(lecteur.readAllStandardOutput())
+                                  .object()["feuilles"]
+                                  .toObject()["Mesures"]
+                                  .toArray();
+    ASSERT_GE(lignes.size(), 2) << lecteur.readAllStandardError().toStdString();
+    const QJsonArray ligne = lignes[1].toArray();
+    ASSERT_EQ(ligne.size(), 3);
+    EXPECT_EQ(ligne[0].toDouble(), banc.fenetre->Traces().Releve()[0].tempsS);
+    EXPECT_NEAR(ligne[1].toDouble(-99), *banc.fenetre->Traces().Releve()[0].capteur1, 1e-12);
+#endif
     banc.Clique("Label17");
     banc.Clique("Command4");
     for (int tick = 0; tick < 50; ++tick)
