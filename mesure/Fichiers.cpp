@@ -20,8 +20,10 @@ QString Empechement(const QString& chemin) {
     if (!dossier.isDir())
         return QCoreApplication::translate("mesure", "le dossier « %1 » n'existe pas")
             .arg(QDir::toNativeSeparators(dossier.absoluteFilePath()));
-    if (!dossier.isWritable() || (cible.exists() && !cible.isWritable()))
+    if (!dossier.isWritable())
         return QCoreApplication::translate("mesure", "le dossier est protégé en écriture");
+    if (cible.exists() && !cible.isWritable())
+        return QCoreApplication::translate("mesure", "le fichier existant est protégé en écriture");
     return {};
 }
 

@@ -65,3 +65,39 @@ qt_windows_construit() {
     echo "$empreinte" >"$qt_windows/.empreinte"
     rm -rf "$travail"
 }
+
+# libxlsxwriter and the zlib it compresses with, static, from Debian's source packages of
+# the Linux build's versions, into the cache beside Qt.
+xlsxwriter_windows="$cache/xlsxwriter-1.1.4-windows"
+xlsxwriter_versions=("libxlsxwriter=1.1.4-2" "zlib=1:1.2.13.dfsg-1")
+
+xlsxwriter_windows_construit() {
+    local empreinte
+    empreinte="$({ printf '%s\n' "${xlsxwriter_versions[@]}";
+                   cat "$racine/packaging/windows/mingw-w64.cmake"; } | sha256sum | cut -d' ' -f1)"
+    [ "$(cat "$xlsxwriter_windows/.empreinte" 2>/dev/null)" = "$empreinte" ] && return 0
+    echo "Building zlib and libxlsxwriter for Windows into $xlsxwriter_windows, once…" >&2
+    qt_windows_sources_debian
+    local travail="$cache/xlsxwriter-construction"
+    rm -rf "$travail" "$xlsxwriter_windows"
+    mkdir -p "$travail" "$xlsxwriter_windows"/{include,lib,licences}
+    (cd "$travail" && apt-get source -q "${xlsxwriter_versions[@]}" >/dev/null)
+    local zlib xlsx
+    zlib="$(find "$travail" -maxdepth 1 -type d -name 'zlib-*' | head -n 1)"
+    xlsx="$(find "$travail" -maxdepth 1 -type d -name 'libxlsxwriter-*' | head -n 1)"
+    make -C "$zlib" -f win32/Makefile.gcc PREFIX=x86_64-w64-mingw32- libz.a >&2
+    cp "$zlib"/zlib.h "$zlib"/zconf.h "$xlsxwriter_windows/include/"
+    cp "$zlib/libz.a" "$xlsxwriter_windows/lib/"
+    cmake -S "$xlsx" -B "$travail/xlsx" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$racine/packaging/windows/mingw-w64.cmake" \
+        -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF \
+        -DZLIB_INCLUDE_DIR="$xlsxwriter_windows/include" \
+        -DZLIB_LIBRARY="$xlsxwriter_windows/lib/libz.a" \
+        -DCMAKE_INSTALL_PREFIX="$xlsxwriter_windows" >&2
+    cmake --build "$travail/xlsx" >&2
+    cmake --install "$travail/xlsx" >/dev/null
+    cp "$xlsx/debian/copyright" "$xlsxwriter_windows/licences/copyright-libxlsxwriter"
+    cp "$zlib/debian/copyright" "$xlsxwriter_windows/licences/copyright-zlib"
+    echo "$empreinte" >"$xlsxwriter_windows/.empreinte"
+    rm -rf "$travail"
+}

@@ -203,7 +203,7 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     std::signal(SIGXFSZ, signalAvant);
 #endif
 #ifdef _WIN32
-    EXPECT_EQ(raison, "le fichier n'a pas pu remplacer l'ancien");
+    EXPECT_EQ(raison, "le fichier existant est protégé en écriture");
 #else
     EXPECT_EQ(raison, "l'écriture a échoué (disque plein ou fichier trop grand)");
 #endif
