@@ -2,6 +2,7 @@
 #include "app/Accueil.h"
 
 #include "fenetre/Construction.h"
+#include "fenetre/FenetreAide.h"
 #include "fenetre/FenetreCorde.h"
 #include "fenetre/Tables.h"
 #include "kit/Controles.h"
@@ -16,6 +17,10 @@ Accueil::Accueil(FabriqueFenetre fabrique, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     fenetre::ConstruitFenetre(this, fenetre::DispositionAccueil);
     setAccessibleName(tr("Accueil de vibraLIGNE"));
+    // The layout's caption, "Form1", was never meant to be read; a taskbar and Alt+Tab
+    // show the title, so it is the program's name.
+    setWindowTitle(QStringLiteral("vibraLIGNE"));
+    fenetre::AjouteAide(this);
     connect(kit::Trouve<QToolButton>(this, "Command1"), &QToolButton::clicked, this,
             &Accueil::Demarre);
     auto* banniere = kit::Trouve<kit::Etiquette>(this, "Image1");

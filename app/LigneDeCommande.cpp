@@ -19,6 +19,19 @@ constexpr const char* OptionsDeQtAvecValeur[] = {"platform",        "style",    
                                                  "plugin",          "session"};
 constexpr const char* OptionsDeQtSansValeur[] = {"reverse", "widgetcount", "nograb", "dograb"};
 
+// Where the platform is chosen by Qt from the environment, a Unix desktop needs X11 or
+// Wayland; Windows and a platform named on purpose always have what they need.
+bool AffichageDisponible(bool plateformeDemandee) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return plateformeDemandee || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    (void)plateformeDemandee;
+    return true;
+#endif
+}
+
 } // namespace
 
 Commande LitLigneDeCommande(int argc, char** argv) {
@@ -35,8 +48,8 @@ Commande LitLigneDeCommande(int argc, char** argv) {
         else if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
             langueDemandee = arguments[i + 1];
     }
-    const bool langueValable = langueDemandee.isEmpty() || langueDemandee == QLatin1String("fr") ||
-                               langueDemandee == QLatin1String("en");
+    const bool langueValable =
+        langueDemandee.isEmpty() || kit::CodesLangues().contains(langueDemandee);
     commande.langue = kit::LangueChoisie(langueValable ? langueDemandee : QString());
     const auto traducteur = kit::Traducteur(commande.langue);
     const auto t = [&traducteur](const char* francais) {
@@ -56,8 +69,8 @@ Commande LitLigneDeCommande(int argc, char** argv) {
     const QCommandLineOption langue(
         "lang",
         t(QT_TRANSLATE_NOOP("LigneDeCommande",
-                            "Langue de l'interface : fr ou en (par défaut, celle du système si "
-                            "c'est l'anglais, sinon le français).")),
+                            "Langue de l'interface : fr, en, es, de ou it (par défaut, celle du "
+                            "système si c'est l'une d'elles, sinon le français).")),
         t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue")));
     options.addOptions({aide, version, langue});
     for (const char* nom : OptionsDeQtAvecValeur) {
@@ -86,11 +99,11 @@ Commande LitLigneDeCommande(int argc, char** argv) {
         return commande;
     }
     if (!langueValable) {
-        EcritConsole(stderr,
-                     QStringLiteral("vibraligne: ") +
-                         t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue inconnue : %1 (fr ou en)"))
-                             .arg(langueDemandee) +
-                         '\n' + essayez);
+        EcritConsole(stderr, QStringLiteral("vibraligne: ") +
+                                 t(QT_TRANSLATE_NOOP("LigneDeCommande",
+                                                     "langue inconnue : %1 (fr, en, es, de ou it)"))
+                                     .arg(langueDemandee) +
+                                 '\n' + essayez);
         commande.sortie = 2;
     } else if (options.isSet(aide)) {
         // Qt's own headings, in the language of the rest.
@@ -106,6 +119,15 @@ Commande LitLigneDeCommande(int argc, char** argv) {
         EcritConsole(stdout,
                      QStringLiteral("vibraLIGNE %1\n").arg(QCoreApplication::applicationVersion()));
         commande.sortie = 0;
+    } else if (!AffichageDisponible(options.isSet(QStringLiteral("platform")))) {
+        // Qt would abort with its own message in English and a core dump's exit code.
+        EcritConsole(stderr, QStringLiteral("vibraligne: ") +
+                                 t(QT_TRANSLATE_NOOP("LigneDeCommande",
+                                                     "un affichage graphique est nécessaire, et "
+                                                     "aucun n'est ouvert (DISPLAY et "
+                                                     "WAYLAND_DISPLAY sont vides).")) +
+                                 '\n');
+        commande.sortie = 1;
     }
     return commande;
 }

@@ -10,6 +10,9 @@
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vibraLIGNE"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIBRA_VERSION));
+    // The running window tells the desktop which entry it belongs to (X11's class is the
+    // application's name; Wayland's application id is the entry's name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vibraligne.VibraLIGNE"));
     const app::Commande commande = app::LitLigneDeCommande(argc, argv);
     if (commande.sortie)
         return *commande.sortie;

@@ -193,7 +193,16 @@ public:
     }
 };
 
+// The word after a save: an alert, which a screen reader reads out when it shows.
+class AnnonceAccessible : public QAccessibleWidget {
+public:
+    explicit AnnonceAccessible(QWidget* annonce)
+        : QAccessibleWidget(annonce, QAccessible::AlertMessage) {}
+};
+
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {
+    if (classe == QLatin1String("QLabel") && objet->objectName() == QLatin1String("Confirmation"))
+        return new AnnonceAccessible(static_cast<QWidget*>(objet));
     if (classe == QLatin1String(Etiquette::staticMetaObject.className())) {
         auto* etiquette = static_cast<Etiquette*>(objet);
         return etiquette->EstCliquable() ? new EtiquetteAccessible(etiquette) : nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetre/FenetreCorde.h"
 
+#include "fenetre/FenetreAide.h"
+
 #include "fenetre/Accessibilite.h"
 #include "fenetre/Construction.h"
 #include "fenetre/Tables.h"
@@ -64,6 +66,7 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     outils_ =
         new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_, *capteurs_);
 
+    AjouteAide(this);
     Connecte();
     RendAccessible(this);
     MetSousCouverture(Trouve<QWidget>(this, "CacheOscillo"),

@@ -352,6 +352,14 @@ physics classroom</translation>
         <source>VibraLIGNE anime un modèle de l&apos;onde transversale dans un milieu à une dimension. L&apos;onde peut être sinusoïdale ou solitaire.  Des &quot;capteur&quot; permettent de représenter l&apos;évolution temporelle de l&apos;état d&apos;un ou deux points du milieu.</source>
         <translation>VibraLIGNE animates a model of the transverse wave in a one-dimensional medium. The wave can be sinusoidal or solitary.  &quot;Sensors&quot; show how the state of one or two points of the medium evolves over time.</translation>
     </message>
+    <message>
+        <source>0,5 cm</source>
+        <translation>0.5 cm</translation>
+    </message>
+    <message>
+        <source>1,5 cm</source>
+        <translation>1.5 cm</translation>
+    </message>
 </context>
 <context>
     <name>LigneDeCommande</name>
@@ -368,10 +376,6 @@ physics classroom</translation>
         <translation>Displays the version.</translation>
     </message>
     <message>
-        <source>Langue de l&apos;interface : fr ou en (par défaut, celle du système si c&apos;est l&apos;anglais, sinon le français).</source>
-        <translation>Language of the interface: fr or en (by default, the system&apos;s if it is English, else French).</translation>
-    </message>
-    <message>
         <source>langue</source>
         <translation>language</translation>
     </message>
@@ -384,16 +388,39 @@ physics classroom</translation>
         <translation>unknown option: %1</translation>
     </message>
     <message>
-        <source>langue inconnue : %1 (fr ou en)</source>
-        <translation>unknown language: %1 (fr or en)</translation>
-    </message>
-    <message>
         <source>Utilisation :</source>
         <translation>Usage:</translation>
     </message>
     <message>
         <source>Options :</source>
         <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Langue de l&apos;interface : fr, en, es, de ou it (par défaut, celle du système si c&apos;est l&apos;une d&apos;elles, sinon le français).</source>
+        <translation>Language of the interface: fr, en, es, de or it (by default, the system&apos;s if it is one of them, else French).</translation>
+    </message>
+    <message>
+        <source>langue inconnue : %1 (fr, en, es, de ou it)</source>
+        <translation>unknown language: %1 (fr, en, es, de or it)</translation>
+    </message>
+    <message>
+        <source>un affichage graphique est nécessaire, et aucun n&apos;est ouvert (DISPLAY et WAYLAND_DISPLAY sont vides).</source>
+        <translation>a graphical display is needed, and none is open (DISPLAY and WAYLAND_DISPLAY are empty).</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>y (cm)</source>
+        <translation>y (cm)</translation>
+    </message>
+    <message>
+        <source>Fichiers CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Classeurs Excel (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -412,6 +439,124 @@ physics classroom</translation>
     </message>
 </context>
 <context>
+    <name>fenetre::FenetreAide</name>
+    <message>
+        <source>Les touches</source>
+        <translation>The keys</translation>
+    </message>
+    <message>
+        <source>Espace</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>pause, ou reprise</source>
+        <translation>pause, or play again</translation>
+    </message>
+    <message>
+        <source>pause, puis avance de 50 ms</source>
+        <translation>pause, then step 50 ms</translation>
+    </message>
+    <message>
+        <source>Gauche / Droite</source>
+        <translation>Left / Right</translation>
+    </message>
+    <message>
+        <source>sur la barre d&apos;un capteur : le déplace de 0,1 cm (avec Maj, de 1 cm)</source>
+        <translation>on a sensor&apos;s bar: moves it by 0.1 cm (with Shift, by 1 cm)</translation>
+    </message>
+    <message>
+        <source>plein écran, ou retour à la fenêtre</source>
+        <translation>full screen, or back to the window</translation>
+    </message>
+    <message>
+        <source>enregistrer les mesures de l&apos;oscilloscope</source>
+        <translation>save the oscilloscope&apos;s measurements</translation>
+    </message>
+    <message>
+        <source>copier l&apos;image de la fenêtre</source>
+        <translation>copy the picture of the window</translation>
+    </message>
+    <message>
+        <source>enregistrer l&apos;image de la fenêtre</source>
+        <translation>save the picture of the window</translation>
+    </message>
+    <message>
+        <source>cette aide</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>passer d&apos;une commande à l&apos;autre</source>
+        <translation>go from one control to the next</translation>
+    </message>
+    <message>
+        <source>Les outils de la leçon</source>
+        <translation>The lesson tools</translation>
+    </message>
+    <message>
+        <source>Survoler la vue de la corde ou l&apos;écran de l&apos;oscilloscope affiche les valeurs sous le pointeur : x et y sur la corde, t et y sur l&apos;écran.</source>
+        <translation>Hovering over the view of the string or the oscilloscope&apos;s screen shows the values under the pointer: x and y on the string, t and y on the screen.</translation>
+    </message>
+    <message>
+        <source>Glisser avec le bouton gauche mesure entre deux points : Δx (ou Δt) est l&apos;écart horizontal, Δy l&apos;écart vertical ; sur l&apos;écran, 1/Δt donne la fréquence. La mesure reste jusqu&apos;au prochain clic ou à l&apos;effacement de l&apos;écran.</source>
+        <translation>Dragging with the left button measures between two points: Δx (or Δt) is the horizontal distance, Δy the vertical one; on the screen, 1/Δt gives the frequency. The measurement stays until the next click or until the screen clears.</translation>
+    </message>
+    <message>
+        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image.</source>
+        <translation>The right button opens the menu: save the measurements, the string&apos;s profile or the picture, copy the picture.</translation>
+    </message>
+    <message>
+        <source>Les extrémités de la corde</source>
+        <translation>The ends of the string</translation>
+    </message>
+    <message>
+        <source>« sans fin » : l&apos;onde quitte la vue et ne revient pas. « fixe » : la corde est attachée à 14 cm, l&apos;onde s&apos;y réfléchit à l&apos;envers. « libre » : l&apos;extrémité glisse sur une tige, l&apos;onde revient à l&apos;endroit. Le vibreur réfléchit l&apos;onde comme une extrémité fixe.</source>
+        <translation>&quot;endless&quot;: the wave leaves the view and never comes back. &quot;fixed&quot;: the string is tied at 14 cm, and the wave reflects there upside down. &quot;free&quot;: the end slides on a rod, and the wave comes back the right way up. The vibrator reflects the wave as a fixed end does.</translation>
+    </message>
+    <message>
+        <source>Les fichiers</source>
+        <translation>The files</translation>
+    </message>
+    <message>
+        <source>Les mesures et le profil de la corde s&apos;enregistrent en classeur .xlsx (nombres, unités, graphique et réglages) ou en CSV ; l&apos;image de la fenêtre en PNG. Les données sont prises au moment de la demande.</source>
+        <translation>The measurements and the string&apos;s profile are saved as an .xlsx workbook (numbers, units, chart and settings) or as CSV; the picture of the window as PNG. The data are taken at the moment they are asked for.</translation>
+    </message>
+    <message>
+        <source>Un nom sans extension reçoit celle du type choisi ; un mot confirme chaque enregistrement pendant quelques secondes.</source>
+        <translation>A name without an extension gets the chosen type&apos;s; a word confirms each save for a few seconds.</translation>
+    </message>
+    <message>
+        <source>À propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>vibraLIGNE %1, logiciel libre sous licence GNU GPL version 3 ou ultérieure (GPL-3.0-or-later). Construit avec Qt %2 ; fonctionne avec Qt %3.</source>
+        <translation>vibraLIGNE %1, free software under the GNU GPL version 3 or later (GPL-3.0-or-later). Built with Qt %2; running with Qt %3.</translation>
+    </message>
+    <message>
+        <source>Aide — vibraLIGNE</source>
+        <translation>Help — vibraLIGNE</translation>
+    </message>
+    <message>
+        <source>Aide de vibraLIGNE</source>
+        <translation>vibraLIGNE help</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::FenetreCorde</name>
+    <message>
+        <source>Fréquences propres : %1 Hz</source>
+        <translation>Natural frequencies: %1 Hz</translation>
+    </message>
+</context>
+<context>
     <name>mesure</name>
     <message>
         <source>le disque est plein</source>
@@ -426,10 +571,6 @@ physics classroom</translation>
         <translation>the file could not replace the old one</translation>
     </message>
     <message>
-        <source>le dossier n&apos;existe pas</source>
-        <translation>the folder does not exist</translation>
-    </message>
-    <message>
         <source>le dossier est protégé en écriture</source>
         <translation>the folder is write-protected</translation>
     </message>
@@ -440,6 +581,26 @@ physics classroom</translation>
     <message>
         <source>aucun nom de fichier</source>
         <translation>no file name</translation>
+    </message>
+    <message>
+        <source>aucun fichier temporaire possible</source>
+        <translation>no temporary file could be made</translation>
+    </message>
+    <message>
+        <source>le classeur n&apos;a pas pu être écrit (%1)</source>
+        <translation>the workbook could not be written (%1)</translation>
+    </message>
+    <message>
+        <source>c&apos;est le nom d&apos;un dossier</source>
+        <translation>it is a folder&apos;s name</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » n&apos;existe pas</source>
+        <translation>the folder &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>le fichier existant est protégé en écriture</source>
+        <translation>the existing file is write-protected</translation>
     </message>
 </context>
 <context>
@@ -453,10 +614,6 @@ physics classroom</translation>
         <translation>; y = %1 cm</translation>
     </message>
     <message>
-        <source>Δx = %1 cm</source>
-        <translation>Δx = %1 cm</translation>
-    </message>
-    <message>
         <source>t = %1 s ; y = %2 cm</source>
         <translation>t = %1 s; y = %2 cm</translation>
     </message>
@@ -465,20 +622,8 @@ physics classroom</translation>
         <translation>%1 Hz</translation>
     </message>
     <message>
-        <source>Δt = %1 s
-Δy = %2 cm
-1/Δt = %3</source>
-        <translation>Δt = %1 s
-Δy = %2 cm
-1/Δt = %3</translation>
-    </message>
-    <message>
         <source>Enregistrement impossible</source>
         <translation>Could not save</translation>
-    </message>
-    <message>
-        <source>Fichiers CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>Enregistrer les mesures…</source>
@@ -504,12 +649,139 @@ physics classroom</translation>
         <source>Impossible d&apos;enregistrer « %1 » : %2.</source>
         <translation>Could not save &quot;%1&quot;: %2.</translation>
     </message>
-</context>
-<context>
-    <name>ui::FenetreCorde</name>
     <message>
-        <source>Fréquences propres : %1 Hz</source>
-        <translation>Natural frequencies: %1 Hz</translation>
+        <source>Δx = %1 cm (horizontal)
+Δy = %2 cm (vertical)</source>
+        <translation>Δx = %1 cm (horizontal)
+Δy = %2 cm (vertical)</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s (horizontal)
+Δy = %2 cm (vertical)
+1/Δt = %3</source>
+        <translation>Δt = %1 s (horizontal)
+Δy = %2 cm (vertical)
+1/Δt = %3</translation>
+    </message>
+    <message>
+        <source>Survoler : lire les valeurs · Glisser : mesurer · Clic droit : enregistrer, copier</source>
+        <translation>Hover: read the values · Drag: measure · Right click: save, copy</translation>
+    </message>
+    <message>
+        <source>mesures</source>
+        <translation>measurements</translation>
+    </message>
+    <message>
+        <source>aucun capteur n&apos;était en marche depuis que l&apos;écran a été effacé : il n&apos;y a pas de mesures à enregistrer</source>
+        <translation>no sensor has been on since the screen was cleared: there are no measurements to save</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Élongations aux capteurs</source>
+        <translation>Displacements at the sensors</translation>
+    </message>
+    <message>
+        <source>t (s)</source>
+        <translation>t (s)</translation>
+    </message>
+    <message>
+        <source>y1 (cm)</source>
+        <translation>y1 (cm)</translation>
+    </message>
+    <message>
+        <source>y2 (cm)</source>
+        <translation>y2 (cm)</translation>
+    </message>
+    <message>
+        <source>Réglages</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>sans fin</source>
+        <translation>endless</translation>
+    </message>
+    <message>
+        <source>fixe</source>
+        <translation>fixed</translation>
+    </message>
+    <message>
+        <source>libre</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>Fréquence (Hz)</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>Amplitude (cm)</source>
+        <translation>Amplitude (cm)</translation>
+    </message>
+    <message>
+        <source>Déformation (%)</source>
+        <translation>Asymmetry (%)</translation>
+    </message>
+    <message>
+        <source>Célérité (cm/s)</source>
+        <translation>Wave speed (cm/s)</translation>
+    </message>
+    <message>
+        <source>Amortissement (pour 10 cm)</source>
+        <translation>Damping (per 10 cm)</translation>
+    </message>
+    <message>
+        <source>Extrémité de la corde</source>
+        <translation>End of the string</translation>
+    </message>
+    <message>
+        <source>Base de temps (s/div)</source>
+        <translation>Time base (s/div)</translation>
+    </message>
+    <message>
+        <source>Capteur %1 (cm)</source>
+        <translation>Sensor %1 (cm)</translation>
+    </message>
+    <message>
+        <source>arrêté</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>profil-corde</source>
+        <translation>string-profile</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Profil de la corde à t = %1 s</source>
+        <translation>Profile of the string at t = %1 s</translation>
+    </message>
+    <message>
+        <source>x (cm)</source>
+        <translation>x (cm)</translation>
+    </message>
+    <message>
+        <source>y (cm)</source>
+        <translation>y (cm)</translation>
+    </message>
+    <message>
+        <source>Temps (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>vibraligne</source>
+        <translation>vibraligne</translation>
+    </message>
+    <message>
+        <source>Rien à enregistrer : %1.</source>
+        <translation>Nothing to save: %1.</translation>
+    </message>
+    <message>
+        <source>Enregistré : %1</source>
+        <translation>Saved: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,11 +2,13 @@
 #include "app/Accueil.h"
 #include "commun/AideQt.h"
 #include "fenetre/Tables.h"
+#include "kit/Langue.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -45,6 +47,7 @@ TEST_F(AccueilTest, LaidOutAsDesigned) {
     QPointer<app::Accueil> accueil = Ouvre();
     EXPECT_EQ(accueil->size(), QSize(733, 514));
     EXPECT_TRUE(accueil->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(accueil->windowTitle(), "vibraLIGNE") << "what a taskbar shows";
     EXPECT_EQ(accueil->palette().color(QPalette::Window), QColor(0, 0, 64));
     EXPECT_EQ(kit::Trouve<QLabel>(accueil, "Label2")->text().toStdString(),
               fenetre::TexteDescription);
@@ -60,6 +63,53 @@ TEST_F(AccueilTest, LaidOutAsDesigned) {
     EXPECT_EQ(fenetre->role(), QAccessible::Window);
     EXPECT_EQ(fenetre->text(QAccessible::Name), "Accueil de vibraLIGNE");
     delete accueil.data();
+}
+
+// F1 opens one help window, from either window, in the interface's language, with the
+// keys, the tools and "À propos"; the screens say what the pointer does there.
+TEST_F(AccueilTest, F1OpensTheHelpInTheInterfacesLanguage) {
+    const auto aide = [] {
+        QWidget* trouvee = nullptr;
+        for (QWidget* w : FenetresVisibles())
+            if (w->objectName() == "Aide") {
+                EXPECT_EQ(trouvee, nullptr) << "one help window";
+                trouvee = w;
+            }
+        return trouvee;
+    };
+    for (kit::Langue langue : {kit::Langue::Francais, kit::Langue::Allemand}) {
+        kit::InstalleLangue(langue);
+        QPointer<app::Accueil> accueil = Ouvre();
+        accueil->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(accueil.data()));
+        QTest::keyClick(accueil.data(), Qt::Key_F1);
+        QWidget* depuisAccueil = aide();
+        ASSERT_NE(depuisAccueil, nullptr);
+        kit::Trouve<QToolButton>(accueil, "Command1")->click();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(principale);
+        principale->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(principale.data()));
+        QTest::keyClick(principale.data(), Qt::Key_F1);
+        QWidget* fenetreAide = aide();
+        ASSERT_NE(fenetreAide, nullptr);
+        const QString texte = fenetreAide->findChild<QTextBrowser*>()->toPlainText();
+        const bool francais = langue == kit::Langue::Francais;
+        EXPECT_TRUE(fenetreAide->windowTitle().contains("vibraLIGNE"));
+        for (const char* attendu : {francais ? "À propos" : "Über", francais ? "Ctrl+S" : "Ctrl+S",
+                                    francais ? "Glisser" : "Ziehen", "GPL-3.0-or-later"})
+            EXPECT_TRUE(texte.contains(QString::fromUtf8(attendu))) << attendu;
+        EXPECT_TRUE(texte.contains(QString::fromLatin1(qVersion())));
+        EXPECT_EQ(
+            kit::Trouve<QWidget>(principale, "Oscillo")
+                ->toolTip()
+                .startsWith(francais ? "Survoler : lire les valeurs" : "Zeigen: Werte ablesen"),
+            true);
+        fenetreAide->close();
+        delete principale.data();
+        QCoreApplication::processEvents();
+    }
+    kit::InstalleLangue(kit::Langue::Francais);
 }
 
 TEST_P(AccueilTest, StartLeavesOnlyTheMainWindowLoadedFirst) {

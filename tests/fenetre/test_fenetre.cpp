@@ -12,6 +12,11 @@
 
 #include <map>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QToolButton>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -340,12 +345,24 @@ TEST(FenetreCorde, LabelsWithoutAHandlerChangeNothing) {
 
 namespace {
 
-// Every English caption fits its laid-out box at its font: a translation shortens its
+// Every translated caption fits its laid-out box at its font: a translation shortens its
 // wording, never the layout. Where the French itself, as laid out, overhangs its box (by a
-// pixel of side bearing, or a line's leading), the English may go as far and no further.
-TEST(Langues, EveryEnglishCaptionFitsItsBox) {
+// pixel of side bearing, or a line's leading), a translation may go as far and no further.
+// Qt's own texts (a save dialog's buttons) are in the same language.
+TEST(Langues, EveryCaptionFitsItsBoxInEveryLanguage) {
     std::map<std::string, QSize> place;
-    for (kit::Langue langue : {kit::Langue::Francais, kit::Langue::Anglais}) {
+    struct Attendu {
+        kit::Langue langue;
+        const char *demarrer, *amplitude, *enregistrer, *annuler;
+    };
+    const Attendu langues[] = {
+        {kit::Langue::Francais, "Démarrer la simulation", "0,5 cm", "Enregistrer", "Annuler"},
+        {kit::Langue::Anglais, "Start the simulation", "0.5 cm", "Save", "Cancel"},
+        {kit::Langue::Espagnol, "Iniciar la simulación", "0,5 cm", "Guardar", "Cancelar"},
+        {kit::Langue::Allemand, "Simulation starten", "0,5 cm", "Speichern", "Abbrechen"},
+        {kit::Langue::Italien, "Avviare la simulazione", "0,5 cm", "Salva", "Annulla"}};
+    for (const Attendu& attendu : langues) {
+        const kit::Langue langue = attendu.langue;
         kit::InstalleLangue(langue);
         aide::Banc banc;
         app::Accueil accueil([] { return nullptr; });
@@ -380,9 +397,16 @@ TEST(Langues, EveryEnglishCaptionFitsItsBox) {
                 EXPECT_LE(taille.height(), place.at(cle).height())
                     << cle << ": " << texte.toStdString();
             }
-        if (langue == kit::Langue::Anglais) {
-            EXPECT_EQ(banc.operator()<QLabel>("Label9")->text(), "Sensor 1") << "really English";
-        }
+        EXPECT_EQ(kit::Trouve<QToolButton>(&accueil, "Command1")->text(), attendu.demarrer);
+        EXPECT_EQ(banc.operator()<QLabel>("ValeurAmplitude")->text().trimmed(), attendu.amplitude);
+        QFileDialog dialogue(banc.fenetre.get());
+        dialogue.setOption(QFileDialog::DontUseNativeDialog);
+        dialogue.setAcceptMode(QFileDialog::AcceptSave);
+        auto* boutons = dialogue.findChild<QDialogButtonBox*>();
+        ASSERT_NE(boutons, nullptr);
+        // Without the mnemonic's ampersand, wherever the language puts it.
+        EXPECT_EQ(boutons->button(QDialogButtonBox::Save)->text().remove('&'), attendu.enregistrer);
+        EXPECT_EQ(boutons->button(QDialogButtonBox::Cancel)->text().remove('&'), attendu.annuler);
     }
     EXPECT_GT(place.size(), 40u);
     kit::InstalleLangue(kit::Langue::Francais);

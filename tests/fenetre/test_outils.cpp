@@ -6,6 +6,7 @@
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -181,7 +183,7 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
 #endif
 
     // A write that fails (Linux: half way, the file size limit standing for a full disk;
-    // Windows: the replacement refused, the old file being read-only): the existing file is
+    // Windows: the old file read-only, refused before writing): the existing file is
     // untouched and no temporary file is left.
     QFile existant(Chemin("mesures.csv"));
     ASSERT_TRUE(existant.open(QIODevice::WriteOnly));
@@ -339,12 +341,23 @@ TEST_F(OutilsTest, WhatIsSavedIsWhatWasAskedForUnderTheRulesOfTheDialog) {
         banc.Tick();
     const std::string attendu = sim::CsvMesures(banc.fenetre->Traces().Releve(), sim::CsvFrancais);
     enregistre(mesures, "vide", "Fichiers CSV (*.csv)");
+#ifdef _WIN32
+    // Wine's profile has its Documents folder (and Windows reads no HOME).
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(QFileInfo(documents).isDir());
+    EXPECT_EQ(question.chemin, documents + "/mesures.xlsx") << "Documents, where there is one";
+#else
     EXPECT_EQ(question.chemin, maison.filePath("mesures.xlsx")) << "no Documents: the home";
+#endif
     EXPECT_EQ(question.filtres, QStringList({"Classeurs Excel (*.xlsx)", "Fichiers CSV (*.csv)"}));
     EXPECT_EQ(Contenu(maison.filePath("vide.csv")).toStdString(), attendu)
         << "the samples of the request, not those of the dialog's end";
     EXPECT_TRUE(outils.Confirmation().isVisible());
     EXPECT_EQ(outils.Confirmation().text(), "Enregistré : vide.csv");
+    QAccessibleInterface* annonce =
+        QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&outils.Confirmation()));
+    EXPECT_EQ(annonce->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(annonce->text(QAccessible::Name), "Enregistré : vide.csv");
     EXPECT_FALSE(outils.PhotoFenetre() == banc.fenetre->grab().toImage()) << "never in pictures";
 
     // The last folder is kept, for every kind of file; a name of another kind gets its own.

@@ -38,7 +38,7 @@ sans_ecran() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$programme"
 sans_ecran --version | grep -qx "vibraLIGNE [0-9.]*" || { echo "--version"; exit 1; }
 sans_ecran --help | grep -q -- "--lang" || { echo "--help"; exit 1; }
 LANGUAGE=en sans_ecran --help | grep -q "^Usage: vibraligne" || { echo "--help in English"; exit 1; }
-for mauvais in --inconnue "--lang de"; do
+for mauvais in --inconnue "--lang xx"; do
     set +e
     # shellcheck disable=SC2086
     message=$(sans_ecran $mauvais 2>&1)
@@ -47,6 +47,27 @@ for mauvais in --inconnue "--lang de"; do
     [ "$code" -eq 2 ] && grep -q "vibraligne --help" <<<"$message" ||
         { echo "$mauvais: exit $code, said: $message"; exit 1; }
 done
+set +e
+message=$(sans_ecran 2>&1)
+code=$?
+set -e
+[ "$code" -eq 1 ] && [ "$(wc -l <<<"$message")" -eq 1 ] &&
+    grep -q "affichage graphique est nécessaire" <<<"$message" ||
+    { echo "no display: exit $code, said: $message"; exit 1; }
+message=$(LANGUAGE=de sans_ecran 2>&1 || true)
+grep -q "grafische Anzeige ist nötig" <<<"$message" || { echo "no display, in German"; exit 1; }
+
+echo "== the running window and its desktop entry"
+# A dock ties a window to its launcher by the window's X11 class.
+classe=$(sed -n 's/^StartupWMClass=//p' "$travail/prefixe/share/applications/$id.desktop")
+[ -n "$classe" ] || { echo "the desktop entry has no StartupWMClass"; exit 1; }
+# xwininfo prints each window's class as X11 holds it, case and all: ("name" "class").
+xvfb-run -a sh -c "QT_QPA_PLATFORM=xcb '$programme' & programme=\$!
+    for essai in \$(seq 60); do
+        xwininfo -root -tree | grep -qF '\"$classe\")' && trouve=0 && break
+        trouve=1; sleep 0.5
+    done
+    kill \$programme; exit \$trouve" || { echo "no window of class $classe"; exit 1; }
 
 echo "== cpack -G DEB"
 (cd "$travail" && cpack -G DEB --config "$construction/CPackConfig.cmake" >/dev/null)

@@ -31,7 +31,7 @@ fenetre() { # TITLE: the first visible window of that title, waited for
     done
     echec "no window '$1'"
 }
-accueil=$(fenetre '^(Form1|vibraLIGNE)$')
+accueil=$(fenetre '^vibraLIGNE$') # the first to open
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$accueil")"
 echo "welcome window at $X,$Y ${WIDTH}x$HEIGHT"
