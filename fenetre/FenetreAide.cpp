@@ -22,6 +22,9 @@ QString FenetreAide::Texte() {
     texte += touche(QStringLiteral("Ctrl+S"), tr("enregistrer les mesures de l'oscilloscope"));
     texte += touche(QStringLiteral("Ctrl+C"), tr("copier l'image de la fenêtre"));
     texte += touche(QStringLiteral("Ctrl+Maj+S"), tr("enregistrer l'image de la fenêtre"));
+    texte += touche(QStringLiteral("Ctrl+1, Ctrl+2, Ctrl+4, Ctrl+0"),
+                    tr("vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l'axe de "
+                       "l'oscilloscope reste le temps simulé)"));
     texte += touche(QStringLiteral("F1"), tr("cette aide"));
     texte += touche(tr("Tab"), tr("passer d'une commande à l'autre"));
     texte += QStringLiteral("</table>");

@@ -17,6 +17,8 @@
 #include "view/Regle.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,6 +68,8 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     outils_ =
         new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_, *capteurs_);
 
+    ralenti_ = std::make_unique<IndicateurRalenti>(*animation_);
+    ConnecteRalenti();
     AjouteAide(this);
     Connecte();
     RendAccessible(this);
@@ -314,6 +318,34 @@ void FenetreCorde::DecritExtremites() {
             Trouve<QWidget>(this, ("Extremite(" + std::to_string(extremite) + ")").c_str());
         option->setToolTip(texte);
         option->setAccessibleDescription(texte);
+    }
+}
+
+void FenetreCorde::ChoisitRalenti(int diviseur) {
+    horloge_.ChoisitFacteur(1.0 / diviseur);
+    ralenti_->Montre(diviseur);
+}
+
+// Ctrl+1, Ctrl+2, Ctrl+4 and Ctrl+0 (for 1/10), and the same in both context menus.
+void FenetreCorde::ConnecteRalenti() {
+    auto* groupe = new QActionGroup(this);
+    auto* separation = new QAction(this);
+    separation->setSeparator(true);
+    for (QWidget* surface : {static_cast<QWidget*>(animation_), Trouve<QWidget>(this, "Oscillo")})
+        surface->addAction(separation);
+    for (int diviseur : DiviseursRalenti) {
+        auto* action = new QAction(diviseur == 1 ? tr("Vitesse réelle (× 1)")
+                                                 : tr("Ralenti × 1/%1").arg(diviseur),
+                                   groupe);
+        action->setCheckable(true);
+        action->setChecked(diviseur == 1);
+        action->setShortcut(
+            QKeySequence(Qt::CTRL | (diviseur == 10 ? Qt::Key_0 : Qt::Key_0 + diviseur)));
+        connect(action, &QAction::triggered, this, [this, diviseur] { ChoisitRalenti(diviseur); });
+        addAction(action);
+        for (QWidget* surface :
+             {static_cast<QWidget*>(animation_), Trouve<QWidget>(this, "Oscillo")})
+            surface->addAction(action);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fenetre/Ralenti.h"
 #include "mesure/OutilsLecon.h"
 #include "scope/EcranOscillo.h"
 #include "scope/Traces.h"
@@ -39,6 +40,7 @@ public:
     view::VueCorde& Vue() { return *vue_; }
     scope::Traces& Traces() { return *traces_; }
     mesure::OutilsLecon& Outils() { return *outils_; }
+    const IndicateurRalenti& Ralenti() const { return *ralenti_; }
 
 protected:
     // Space plays or pauses, P steps; a focused control that uses the key keeps it. F11
@@ -63,7 +65,11 @@ private:
     void CacheAnimation();
     void MontreAnimation();
 
-    sim::HorlogeMurale horloge_;
+    // Slow motion: the simulation runs at 1/diviseur of the wall clock.
+    void ChoisitRalenti(int diviseur);
+    void ConnecteRalenti();
+
+    sim::HorlogeRalentie horloge_;
     sim::EtatSimulation etat_;
     QTimer timer1_; // a child, so that it is found by its name like every other control
 
@@ -74,6 +80,7 @@ private:
     std::unique_ptr<scope::EcranOscillo> ecran_;
     std::unique_ptr<scope::Traces> traces_;
     mesure::OutilsLecon* outils_ = nullptr; // a child
+    std::unique_ptr<IndicateurRalenti> ralenti_;
 };
 
 } // namespace fenetre

@@ -548,12 +548,24 @@ Physikunterricht</translation>
         <source>Aide</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
+        <translation>Echtzeit oder Zeitlupe × 1/2, × 1/4, × 1/10 (die Achse des Oszilloskops bleibt die simulierte Zeit)</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
     <message>
         <source>Fréquences propres : %1 Hz</source>
         <translation>Eigenfrequenzen: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Vitesse réelle (× 1)</source>
+        <translation>Echtzeit (× 1)</translation>
+    </message>
+    <message>
+        <source>Ralenti × 1/%1</source>
+        <translation>Zeitlupe × 1/%1</translation>
     </message>
 </context>
 <context>

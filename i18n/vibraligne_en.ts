@@ -548,12 +548,24 @@ physics classroom</translation>
         <source>Aide</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
+        <translation>real speed, or slow motion × 1/2, × 1/4, × 1/10 (the oscilloscope&apos;s axis stays simulation time)</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
     <message>
         <source>Fréquences propres : %1 Hz</source>
         <translation>Natural frequencies: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Vitesse réelle (× 1)</source>
+        <translation>Real speed (× 1)</translation>
+    </message>
+    <message>
+        <source>Ralenti × 1/%1</source>
+        <translation>Slow motion × 1/%1</translation>
     </message>
 </context>
 <context>

@@ -548,12 +548,24 @@ de física</translation>
         <source>Aide</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
+        <translation>velocidad real, o cámara lenta × 1/2, × 1/4, × 1/10 (el eje del osciloscopio sigue siendo el tiempo simulado)</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
     <message>
         <source>Fréquences propres : %1 Hz</source>
         <translation>Frecuencias propias: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Vitesse réelle (× 1)</source>
+        <translation>Velocidad real (× 1)</translation>
+    </message>
+    <message>
+        <source>Ralenti × 1/%1</source>
+        <translation>Cámara lenta × 1/%1</translation>
     </message>
 </context>
 <context>

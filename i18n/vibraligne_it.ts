@@ -548,12 +548,24 @@ di fisica</translation>
         <source>Aide</source>
         <translation>Aiuto</translation>
     </message>
+    <message>
+        <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
+        <translation>velocità reale, o rallentatore × 1/2, × 1/4, × 1/10 (l&apos;asse dell&apos;oscilloscopio resta il tempo simulato)</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
     <message>
         <source>Fréquences propres : %1 Hz</source>
         <translation>Frequenze proprie: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Vitesse réelle (× 1)</source>
+        <translation>Velocità reale (× 1)</translation>
+    </message>
+    <message>
+        <source>Ralenti × 1/%1</source>
+        <translation>Rallentatore × 1/%1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <ctime>
 #include <limits>
+#include <utility>
 
 namespace sim {
 namespace {
@@ -55,6 +56,23 @@ HorlogeMurale HorlogeMonotone(const std::function<double()>& heureDuJour,
 
 HorlogeMurale HorlogeSysteme() {
     return HorlogeMonotone(HeureDuJourLocale, SecondesStables);
+}
+
+HorlogeRalentie::HorlogeRalentie(HorlogeMurale murale) : murale_(std::move(murale)) {}
+
+double HorlogeRalentie::operator()() const {
+    const double murale = murale_();
+    // At rate 1 the offset is added whole: never changed, it is zero, and the wall clock's
+    // readings come back bit for bit.
+    if (facteur_ == 1)
+        return murale + (base_ - repere_);
+    return base_ + (murale - repere_) * facteur_;
+}
+
+void HorlogeRalentie::ChoisitFacteur(double facteur) {
+    base_ = (*this)();
+    repere_ = murale_();
+    facteur_ = facteur;
 }
 
 double PositionBalayage(int32_t tempsMs, double dureeBalayage) {

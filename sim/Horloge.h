@@ -21,6 +21,24 @@ HorlogeMurale HorlogeMonotone(const std::function<double()>& heureDuJour,
                               std::function<double()> ecoule);
 HorlogeMurale HorlogeSysteme();
 
+// The wall clock as the simulation reads it: at the chosen rate of the real one (1, 1/2,
+// 1/4, 1/10 for slow motion), and continuous when the rate changes, so that the wave never
+// jumps. At rate 1 it gives back the wall clock's own readings, plus whatever the slower
+// spans held it back.
+class HorlogeRalentie {
+public:
+    explicit HorlogeRalentie(HorlogeMurale murale);
+    double operator()() const;
+    void ChoisitFacteur(double facteur);
+    double Facteur() const { return facteur_; }
+
+private:
+    HorlogeMurale murale_;
+    double facteur_ = 1;
+    double repere_ = 0; // the wall clock's reading at the last change
+    double base_ = 0;   // this clock's reading then
+};
+
 // Position of a clock value within its oscilloscope sweep, in s: (q - floor(q)) * duree.
 double PositionBalayage(int32_t tempsMs, double dureeBalayage);
 

@@ -133,3 +133,62 @@ TEST(Excitation, AnotherPulseReplacesTheOneInFlight) {
 }
 
 } // namespace
+
+namespace {
+
+// A pulse reaches a sensor after the same simulation time at every speed, so the screen
+// and the samples show it at the same place; in slow motion it takes that many times longer
+// on the wall clock. The clock never jumps when the speed changes.
+TEST(Ralenti, APulseReachesTheSensorLaterOnTheWallClockAndAtTheSamePlaceOnTheScreen) {
+    struct Vu {
+        double murale, simulation;
+        int colonne;
+    };
+    std::vector<Vu> vus;
+    for (int diviseur : {1, 4}) {
+        aide::Banc banc;
+        banc.Clique("Label21");
+        banc.Clique("ActiveCapteur1"); // at 40/12 cm
+        banc.Clique("Label17");        // the pulse panel
+        for (int tick = 0; tick < 30; ++tick)
+            banc.Tick();
+        const int32_t avant = banc.Etat().TempsMs;
+        QTest::keySequence(banc.fenetre.get(), QKeySequence(Qt::CTRL | (Qt::Key_0 + diviseur)));
+        banc.Tick();
+        EXPECT_NEAR(banc.Etat().TempsMs - avant, 10.0 / diviseur, 0.5) << "no jump";
+        EXPECT_EQ(banc.fenetre->Ralenti().Texte(), diviseur == 1 ? "" : "× 1/4");
+        banc.Choisit("Sens(1)"); // a clear: the samples and the sweep start here
+        const double depart = banc.horloge.secondes;
+        const double departSimulation = banc.Etat().TempsMs / 1000.0;
+        banc.Clique("Command4");
+        double plusHaut = 0, murale = 0, simulation = 0;
+        for (int tick = 0; tick < 250 * diviseur; ++tick) {
+            banc.Tick();
+            const double y = *banc.fenetre->Traces().Releve().back().capteur1;
+            if (y > plusHaut)
+                plusHaut = y, murale = banc.horloge.secondes - depart,
+                simulation = banc.Etat().TempsMs / 1000.0 - departSimulation;
+        }
+        // The highest point of the trace on the screen.
+        const QImage ecran = banc.Surface("Oscillo").Image();
+        int colonne = -1;
+        for (int y = 0; y < ecran.height() && colonne < 0; ++y)
+            for (int x = 0; x < ecran.width(); ++x)
+                if (ecran.pixelColor(x, y) == aide::TraceBleue) {
+                    colonne = x;
+                    break;
+                }
+        vus.push_back({murale, simulation, colonne});
+        // The overlay, over the surface and never in its picture, goes with the slow motion.
+        EXPECT_EQ(banc.Surface("Animation").Image().pixelColor(750, 12), QColor(255, 255, 255));
+        QTest::keySequence(banc.fenetre.get(), QKeySequence(Qt::CTRL | Qt::Key_1));
+        EXPECT_EQ(banc.fenetre->Ralenti().Texte(), "");
+        EXPECT_TRUE(aide::CommeRedessine(&banc.Surface("Animation")));
+        EXPECT_NEAR(simulation, sim::DelaiImpulsion + 40 / 12.0 / 5, 0.011) << diviseur;
+    }
+    EXPECT_NEAR(vus[1].murale, 4 * vus[0].murale, 0.05);
+    EXPECT_NEAR(vus[1].simulation, vus[0].simulation, 0.011);
+    EXPECT_NEAR(vus[1].colonne, vus[0].colonne, 1) << "the axis is simulation time";
+}
+
+} // namespace
