@@ -8,6 +8,7 @@
 #include "fenetre/FenetreCorde.h"
 #include "kit/Zoom.h"
 #include "sim/Horloge.h"
+#include "sim/Main.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
 
@@ -19,6 +20,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
@@ -71,6 +73,29 @@ void BM_ModeleAvecExtremite(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ModeleAvecExtremite)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The vibrator moved by hand at the same worst case: an hour of motion in the history, each
+// tick a note and the string read back at every retarded time of every round trip.
+void BM_ModeleALaMain(benchmark::State& state) {
+    auto etat = EtatCharge();
+    sim::HistoriqueVibreur main;
+    etat.Main = &main;
+    etat.Extremite = sim::ExtremiteFixe;
+    etat.Celerite = 0.1;
+    etat.FormeSoliton = sim::FormeMain;
+    etat.TempsMs = 86'400'000;
+    for (int tick = 0; tick < 360'000; ++tick) {
+        etat.TempsMs += 10;
+        main.Note(etat.TempsMs / 1000.0, std::sin(etat.TempsMs / 300.0));
+    }
+    for (auto _ : state) {
+        etat.TempsMs += 10;
+        main.Note(etat.TempsMs / 1000.0, std::sin(etat.TempsMs / 300.0));
+        sim::CalculeModele(etat, false);
+        benchmark::DoNotOptimize(etat.Elongation.data());
+    }
+}
+BENCHMARK(BM_ModeleALaMain)->Unit(benchmark::kMicrosecond);
 
 // One main window per ratio, each on a screen of that ratio, revealed oscilloscope and
 // both sensors on, as in class.

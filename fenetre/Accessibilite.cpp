@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetre/Accessibilite.h"
 
+#include "fenetre/Poignee.h"
 #include "fenetre/Tables.h"
 #include "kit/Controles.h"
 #include "kit/Trouve.h"
@@ -193,6 +194,35 @@ public:
     }
 };
 
+// The vibrator's block, moved by hand: a value in centimetres, up positive.
+class PoigneeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit PoigneeAccessible(PoigneeVibreur* poignee)
+        : QAccessibleWidget(poignee, QAccessible::Slider) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text quoi) const override {
+        if (quoi == QAccessible::Description || quoi == QAccessible::Value)
+            return QCoreApplication::translate("Accessibilite", "%1 centimètres")
+                .arg(QLocale().toString(Poignee()->Position(), 'f', 1));
+        if (quoi == QAccessible::Help)
+            return QCoreApplication::translate(
+                "Accessibilite", "Flèches haut et bas pour le déplacer, Début pour le repos");
+        return QAccessibleWidget::text(quoi);
+    }
+    QVariant currentValue() const override { return Poignee()->Position(); }
+    void setCurrentValue(const QVariant& valeur) override { Poignee()->Place(valeur.toDouble()); }
+    QVariant maximumValue() const override { return PoigneeVibreur::Limite; }
+    QVariant minimumValue() const override { return -PoigneeVibreur::Limite; }
+    QVariant minimumStepSize() const override { return PoigneeVibreur::PasClavier; }
+
+private:
+    PoigneeVibreur* Poignee() const { return static_cast<PoigneeVibreur*>(widget()); }
+};
+
 // The word after a save: an alert, which a screen reader reads out when it shows.
 class AnnonceAccessible : public QAccessibleWidget {
 public:
@@ -201,6 +231,8 @@ public:
 };
 
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {
+    if (classe == QLatin1String(PoigneeVibreur::staticMetaObject.className()))
+        return new PoigneeAccessible(static_cast<PoigneeVibreur*>(objet));
     if (classe == QLatin1String("QLabel") && objet->objectName() == QLatin1String("Confirmation"))
         return new AnnonceAccessible(static_cast<QWidget*>(objet));
     if (classe == QLatin1String(Etiquette::staticMetaObject.className())) {

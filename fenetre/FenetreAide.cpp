@@ -18,6 +18,9 @@ QString FenetreAide::Texte() {
     texte += touche(QStringLiteral("P"), tr("pause, puis avance de 50 ms"));
     texte += touche(tr("Gauche / Droite"), tr("sur la barre d'un capteur : le déplace de 0,1 cm "
                                               "(avec Maj, de 1 cm)"));
+    texte += touche(tr("Haut / Bas"),
+                    tr("sur le bloc du vibreur, en vibration solitaire : le déplace de 0,1 cm "
+                       "(avec Maj, de 0,5 cm) ; Début le remet au repos"));
     texte += touche(QStringLiteral("F11"), tr("plein écran, ou retour à la fenêtre"));
     texte += touche(QStringLiteral("Ctrl+S"), tr("enregistrer les mesures de l'oscilloscope"));
     texte += touche(QStringLiteral("Ctrl+C"), tr("copier l'image de la fenêtre"));
@@ -29,16 +32,23 @@ QString FenetreAide::Texte() {
     texte += touche(tr("Tab"), tr("passer d'une commande à l'autre"));
     texte += QStringLiteral("</table>");
 
-    texte += QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p><p>%4</p>")
-                 .arg(tr("Les outils de la leçon"),
-                      tr("Survoler la vue de la corde ou l'écran de l'oscilloscope affiche les "
-                         "valeurs sous le pointeur : x et y sur la corde, t et y sur l'écran."),
-                      tr("Glisser avec le bouton gauche mesure entre deux points : Δx (ou Δt) est "
-                         "l'écart horizontal, Δy l'écart vertical ; sur l'écran, 1/Δt donne la "
-                         "fréquence. La mesure reste jusqu'au prochain clic ou à l'effacement de "
-                         "l'écran."),
-                      tr("Le clic droit ouvre le menu : enregistrer les mesures, le profil de la "
-                         "corde ou l'image, copier l'image."));
+    texte +=
+        QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p><p>%4</p>")
+            .arg(tr("Les outils de la leçon"),
+                 tr("Survoler la vue de la corde ou l'écran de l'oscilloscope affiche les "
+                    "valeurs sous le pointeur : x et y sur la corde, t et y sur l'écran."),
+                 tr("Glisser avec le bouton gauche mesure entre deux points : Δx (ou Δt) est "
+                    "l'écart horizontal, Δy l'écart vertical ; sur l'écran, 1/Δt donne la "
+                    "fréquence. La mesure reste jusqu'au prochain clic ou à l'effacement de "
+                    "l'écran."),
+                 tr("Le clic droit ouvre le menu : enregistrer les mesures, le profil de la "
+                    "corde ou l'image, copier l'image ; choisir le ralenti.") +
+                     QStringLiteral("<p>%1</p>")
+                         .arg(tr("En vibration solitaire, le bloc du vibreur se saisit à la "
+                                 "souris : la corde emporte le mouvement de la main, amorti et "
+                                 "réfléchi comme une impulsion. Lâché, il reste où il est ; un "
+                                 "bouton d'impulsion ou un changement d'onglet le remet au "
+                                 "repos.")));
     texte += QStringLiteral("<h2>%1</h2><p>%2</p>")
                  .arg(tr("Les extrémités de la corde"),
                       tr("« sans fin » : l'onde quitte la vue et ne revient pas. « fixe » : la "

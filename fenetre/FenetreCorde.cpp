@@ -69,6 +69,10 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
         new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_, *capteurs_);
 
     ralenti_ = std::make_unique<IndicateurRalenti>(*animation_);
+    etat_.Main = &main_;
+    poignee_ = new PoigneeVibreur(
+        *animation_, [this] { return etat_.Elongation[0]; }, [this] { PrendLeVibreur(); });
+    poignee_->setVisible(!Trouve<QWidget>(this, "VibrationSolitaire")->isHidden());
     ConnecteRalenti();
     AjouteAide(this);
     Connecte();
@@ -228,6 +232,8 @@ void FenetreCorde::Connecte() {
 void FenetreCorde::Timer1_Timer() {
     if (timer1_.isActive())
         sim::PasHorloge(etat_, horloge_());
+    if (etat_.FormeSoliton == sim::FormeMain)
+        main_.Note(etat_.TempsMs / 1000.0, poignee_->Position());
     sim::CalculeModele(etat_, !vibrationPeriodique_->isHidden());
     if (!animation_->isHidden())
         vue_->AfficheCorde();
@@ -238,6 +244,8 @@ void FenetreCorde::Timer1_Timer() {
         }
     }
     traces_->NoteEchantillon();
+    if (poignee_->hasFocus())
+        poignee_->update(); // its frame follows the block
 }
 
 void FenetreCorde::AfficheCapteur(int16_t n) {
@@ -275,6 +283,8 @@ void FenetreCorde::PasAPas() {
 }
 
 void FenetreCorde::ChoisitPeriodique() {
+    LacheLeVibreur();
+    poignee_->hide();
     Trouve<QWidget>(this, "OngletPeriodique")->show();
     vibrationPeriodique_->show();
     Trouve<QWidget>(this, "OngletSolitaire")->hide();
@@ -287,9 +297,30 @@ void FenetreCorde::ChoisitSolitaire() {
     sim::AplatitCorde(etat_);
     Trouve<QWidget>(this, "OngletSolitaire")->show();
     Trouve<QWidget>(this, "VibrationSolitaire")->show();
+    LacheLeVibreur();
+    poignee_->show();
+}
+
+void FenetreCorde::PrendLeVibreur() {
+    if (etat_.FormeSoliton != sim::FormeMain) {
+        main_.Efface();
+        etat_.FormeSoliton = sim::FormeMain;
+    }
+    // The hand is read at each tick, as the clock stands then; paused, the string follows it
+    // at once.
+    if (!timer1_.isActive())
+        Timer1_Timer();
+}
+
+void FenetreCorde::LacheLeVibreur() {
+    main_.Efface();
+    poignee_->Repos();
+    if (etat_.FormeSoliton == sim::FormeMain)
+        etat_.FormeSoliton = 0;
 }
 
 void FenetreCorde::LanceImpulsion(int16_t forme) {
+    LacheLeVibreur();
     etat_.FormeSoliton = forme;
     LitParametres();
     etat_.DebutSoliton = sim::DebutImpulsion(etat_, horloge_(), timer1_.isActive());

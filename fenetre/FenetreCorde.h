@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fenetre/Poignee.h"
 #include "fenetre/Ralenti.h"
 #include "mesure/OutilsLecon.h"
 #include "scope/EcranOscillo.h"
 #include "scope/Traces.h"
 #include "sim/Etat.h"
 #include "sim/Horloge.h"
+#include "sim/Main.h"
 #include "view/Capteurs.h"
 #include "view/VueCorde.h"
 
@@ -41,6 +43,8 @@ public:
     scope::Traces& Traces() { return *traces_; }
     mesure::OutilsLecon& Outils() { return *outils_; }
     const IndicateurRalenti& Ralenti() const { return *ralenti_; }
+    PoigneeVibreur& Poignee() { return *poignee_; }
+    const sim::HistoriqueVibreur& Main() const { return main_; }
 
 protected:
     // Space plays or pauses, P steps; a focused control that uses the key keeps it. F11
@@ -69,7 +73,12 @@ private:
     void ChoisitRalenti(int diviseur);
     void ConnecteRalenti();
 
+    // The block moved by hand: the string carries the motion from now on.
+    void PrendLeVibreur();
+    void LacheLeVibreur(); // back to rest at once, the motion forgotten
+
     sim::HorlogeRalentie horloge_;
+    sim::HistoriqueVibreur main_;
     sim::EtatSimulation etat_;
     QTimer timer1_; // a child, so that it is found by its name like every other control
 
@@ -81,6 +90,7 @@ private:
     std::unique_ptr<scope::Traces> traces_;
     mesure::OutilsLecon* outils_ = nullptr; // a child
     std::unique_ptr<IndicateurRalenti> ralenti_;
+    PoigneeVibreur* poignee_ = nullptr; // a child of the string view
 };
 
 } // namespace fenetre

@@ -207,6 +207,10 @@
         <source>%1 par 10 centimètres</source>
         <translation>%1 pro 10 Zentimeter</translation>
     </message>
+    <message>
+        <source>Flèches haut et bas pour le déplacer, Début pour le repos</source>
+        <translation>Pfeiltasten hoch und runter verschieben ihn, Pos1 bringt ihn in Ruhe</translation>
+    </message>
 </context>
 <context>
     <name>Disposition</name>
@@ -505,10 +509,6 @@ Physikunterricht</translation>
         <translation>Ziehen mit der linken Taste misst zwischen zwei Punkten: Δx (oder Δt) ist der waagerechte Abstand, Δy der senkrechte; auf dem Schirm ergibt 1/Δt die Frequenz. Die Messung bleibt bis zum nächsten Klick oder bis der Schirm gelöscht wird.</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image.</source>
-        <translation>Die rechte Taste öffnet das Menü: Messwerte, Profil des Seils oder Bild speichern, Bild kopieren.</translation>
-    </message>
-    <message>
         <source>Les extrémités de la corde</source>
         <translation>Die Enden des Seils</translation>
     </message>
@@ -552,6 +552,22 @@ Physikunterricht</translation>
         <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
         <translation>Echtzeit oder Zeitlupe × 1/2, × 1/4, × 1/10 (die Achse des Oszilloskops bleibt die simulierte Zeit)</translation>
     </message>
+    <message>
+        <source>Haut / Bas</source>
+        <translation>Hoch / Runter</translation>
+    </message>
+    <message>
+        <source>sur le bloc du vibreur, en vibration solitaire : le déplace de 0,1 cm (avec Maj, de 0,5 cm) ; Début le remet au repos</source>
+        <translation>auf dem Block des Erregers, beim einzelnen Puls: verschiebt ihn um 0,1 cm (mit Umschalt um 0,5 cm); Pos1 bringt ihn in Ruhe</translation>
+    </message>
+    <message>
+        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>Die rechte Taste öffnet das Menü: Messwerte, Profil des Seils oder Bild speichern, Bild kopieren; Zeitlupe wählen.</translation>
+    </message>
+    <message>
+        <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
+        <translation>Beim einzelnen Puls lässt sich der Block des Erregers mit der Maus greifen: das Seil trägt die Bewegung der Hand fort, gedämpft und reflektiert wie ein Puls. Losgelassen bleibt er, wo er ist; eine Puls-Taste oder ein Wechsel des Reiters bringt ihn in Ruhe.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -566,6 +582,13 @@ Physikunterricht</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Zeitlupe × 1/%1</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::PoigneeVibreur</name>
+    <message>
+        <source>Vibreur</source>
+        <translation>Erreger</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,10 @@
         <source>%1 par 10 centimètres</source>
         <translation>%1 per 10 centimetres</translation>
     </message>
+    <message>
+        <source>Flèches haut et bas pour le déplacer, Début pour le repos</source>
+        <translation>Up and Down arrows move it, Home brings it to rest</translation>
+    </message>
 </context>
 <context>
     <name>Disposition</name>
@@ -505,10 +509,6 @@ physics classroom</translation>
         <translation>Dragging with the left button measures between two points: Δx (or Δt) is the horizontal distance, Δy the vertical one; on the screen, 1/Δt gives the frequency. The measurement stays until the next click or until the screen clears.</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image.</source>
-        <translation>The right button opens the menu: save the measurements, the string&apos;s profile or the picture, copy the picture.</translation>
-    </message>
-    <message>
         <source>Les extrémités de la corde</source>
         <translation>The ends of the string</translation>
     </message>
@@ -552,6 +552,22 @@ physics classroom</translation>
         <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
         <translation>real speed, or slow motion × 1/2, × 1/4, × 1/10 (the oscilloscope&apos;s axis stays simulation time)</translation>
     </message>
+    <message>
+        <source>Haut / Bas</source>
+        <translation>Up / Down</translation>
+    </message>
+    <message>
+        <source>sur le bloc du vibreur, en vibration solitaire : le déplace de 0,1 cm (avec Maj, de 0,5 cm) ; Début le remet au repos</source>
+        <translation>on the vibrator&apos;s block, in the solitary mode: moves it by 0.1 cm (with Shift, by 0.5 cm); Home brings it back to rest</translation>
+    </message>
+    <message>
+        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>The right button opens the menu: save the measurements, the string&apos;s profile or the picture, copy the picture; choose slow motion.</translation>
+    </message>
+    <message>
+        <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
+        <translation>In the solitary mode, the vibrator&apos;s block can be taken with the mouse: the string carries the hand&apos;s motion away, damped and reflected as a pulse is. Let go, it stays where it is; a pulse button or a change of tab brings it back to rest.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -566,6 +582,13 @@ physics classroom</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Slow motion × 1/%1</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::PoigneeVibreur</name>
+    <message>
+        <source>Vibreur</source>
+        <translation>Vibrator</translation>
     </message>
 </context>
 <context>

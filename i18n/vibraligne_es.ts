@@ -207,6 +207,10 @@
         <source>%1 par 10 centimètres</source>
         <translation>%1 por 10 centímetros</translation>
     </message>
+    <message>
+        <source>Flèches haut et bas pour le déplacer, Début pour le repos</source>
+        <translation>Flechas arriba y abajo para moverlo, Inicio para el reposo</translation>
+    </message>
 </context>
 <context>
     <name>Disposition</name>
@@ -505,10 +509,6 @@ de física</translation>
         <translation>Arrastrar con el botón izquierdo mide entre dos puntos: Δx (o Δt) es la distancia horizontal, Δy la vertical; en la pantalla, 1/Δt da la frecuencia. La medida permanece hasta el siguiente clic o hasta que se borra la pantalla.</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image.</source>
-        <translation>El botón derecho abre el menú: guardar las medidas, el perfil de la cuerda o la imagen, copiar la imagen.</translation>
-    </message>
-    <message>
         <source>Les extrémités de la corde</source>
         <translation>Los extremos de la cuerda</translation>
     </message>
@@ -552,6 +552,22 @@ de física</translation>
         <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
         <translation>velocidad real, o cámara lenta × 1/2, × 1/4, × 1/10 (el eje del osciloscopio sigue siendo el tiempo simulado)</translation>
     </message>
+    <message>
+        <source>Haut / Bas</source>
+        <translation>Arriba / Abajo</translation>
+    </message>
+    <message>
+        <source>sur le bloc du vibreur, en vibration solitaire : le déplace de 0,1 cm (avec Maj, de 0,5 cm) ; Début le remet au repos</source>
+        <translation>en el bloque del vibrador, en vibración solitaria: lo mueve 0,1 cm (con Mayús, 0,5 cm); Inicio lo devuelve al reposo</translation>
+    </message>
+    <message>
+        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>El botón derecho abre el menú: guardar las medidas, el perfil de la cuerda o la imagen, copiar la imagen; elegir la cámara lenta.</translation>
+    </message>
+    <message>
+        <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
+        <translation>En vibración solitaria, el bloque del vibrador se toma con el ratón: la cuerda se lleva el movimiento de la mano, amortiguado y reflejado como un impulso. Al soltarlo, se queda donde está; un botón de impulso o un cambio de pestaña lo devuelve al reposo.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -566,6 +582,13 @@ de física</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Cámara lenta × 1/%1</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::PoigneeVibreur</name>
+    <message>
+        <source>Vibreur</source>
+        <translation>Vibrador</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,10 @@
         <source>%1 par 10 centimètres</source>
         <translation>%1 per 10 centimetri</translation>
     </message>
+    <message>
+        <source>Flèches haut et bas pour le déplacer, Début pour le repos</source>
+        <translation>Frecce su e giù per spostarlo, Inizio per il riposo</translation>
+    </message>
 </context>
 <context>
     <name>Disposition</name>
@@ -505,10 +509,6 @@ di fisica</translation>
         <translation>Trascinare con il tasto sinistro misura tra due punti: Δx (o Δt) è la distanza orizzontale, Δy quella verticale; sullo schermo, 1/Δt dà la frequenza. La misura resta fino al clic successivo o alla cancellazione dello schermo.</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image.</source>
-        <translation>Il tasto destro apre il menu: salvare le misure, il profilo della corda o l&apos;immagine, copiare l&apos;immagine.</translation>
-    </message>
-    <message>
         <source>Les extrémités de la corde</source>
         <translation>Le estremità della corda</translation>
     </message>
@@ -552,6 +552,22 @@ di fisica</translation>
         <source>vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l&apos;axe de l&apos;oscilloscope reste le temps simulé)</source>
         <translation>velocità reale, o rallentatore × 1/2, × 1/4, × 1/10 (l&apos;asse dell&apos;oscilloscopio resta il tempo simulato)</translation>
     </message>
+    <message>
+        <source>Haut / Bas</source>
+        <translation>Su / Giù</translation>
+    </message>
+    <message>
+        <source>sur le bloc du vibreur, en vibration solitaire : le déplace de 0,1 cm (avec Maj, de 0,5 cm) ; Début le remet au repos</source>
+        <translation>sul blocco del vibratore, in vibrazione solitaria: lo sposta di 0,1 cm (con Maiusc, di 0,5 cm); Inizio lo riporta a riposo</translation>
+    </message>
+    <message>
+        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>Il tasto destro apre il menu: salvare le misure, il profilo della corda o l&apos;immagine, copiare l&apos;immagine; scegliere il rallentatore.</translation>
+    </message>
+    <message>
+        <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
+        <translation>In vibrazione solitaria, il blocco del vibratore si afferra con il mouse: la corda porta via il movimento della mano, smorzato e riflesso come un impulso. Lasciato, resta dov&apos;è; un pulsante d&apos;impulso o un cambio di scheda lo riporta a riposo.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -566,6 +582,13 @@ di fisica</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Rallentatore × 1/%1</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::PoigneeVibreur</name>
+    <message>
+        <source>Vibreur</source>
+        <translation>Vibratore</translation>
     </message>
 </context>
 <context>

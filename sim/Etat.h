@@ -9,6 +9,8 @@
 
 namespace sim {
 
+class HistoriqueVibreur;
+
 inline constexpr int PointsParCm = 12;
 inline constexpr int DernierPointCalcule = 184; // points 0..184 are computed and drawn
 inline constexpr int NombrePoints = 201;        // arrays are indexed 0..200
@@ -36,6 +38,7 @@ struct EtatSimulation {
     int16_t FormeSoliton = 0;   // 0 none yet; 1, 2, 3 narrow to wide
     int16_t Extremite = 0;      // the string's far end: 0 none (endless), 1 fixed, 2 free
     double DebutReflexions = 0; // s of simulation time from which the end reflects
+    const HistoriqueVibreur* Main = nullptr; // the block's motion while moved by hand
 };
 
 } // namespace sim

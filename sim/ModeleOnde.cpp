@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/ModeleOnde.h"
 
+#include "sim/Main.h"
+
 #include <cmath>
 
 namespace sim {
@@ -65,6 +67,8 @@ void CalculePeriodique(EtatSimulation& etat) {
 }
 
 double VibreurSolitaire(const EtatSimulation& etat, double u) {
+    if (etat.FormeSoliton == FormeMain)
+        return etat.Main != nullptr ? etat.Main->Elongation(u) : 0;
     const double x = FacteurTempsSoliton(etat.FormeSoliton) * (u - etat.DebutSoliton);
     // Beyond 50 the pulse is below 1e-21 of its peak: not worth two exponentials.
     if (std::abs(x) >= 50)
@@ -73,6 +77,15 @@ double VibreurSolitaire(const EtatSimulation& etat, double u) {
 }
 
 void CalculeSolitaire(EtatSimulation& etat) {
+    if (etat.FormeSoliton == FormeMain) {
+        // Each point shows the block's recorded motion at the retarded time, damped with
+        // distance, as the other drives.
+        const double t = etat.TempsMs / 1000.0;
+        for (int i = 0; i <= DernierPointCalcule; ++i)
+            etat.Elongation[i] = VibreurSolitaire(etat, t - i / (12 * etat.Celerite)) *
+                                 Amortissement(etat.CoefAmortissement, i);
+        return;
+    }
     const int k = FacteurTempsSoliton(etat.FormeSoliton);
     if (k == 0)
         return;
@@ -90,7 +103,8 @@ void CalculeSolitaire(EtatSimulation& etat) {
 // it by r (-1 fixed, +1 free), each on the vibrator by -1, since the vibrator imposes its
 // own displacement; at x = 0 the two images of each round trip cancel, as they must.
 void AjouteReflexions(EtatSimulation& etat, bool periodique) {
-    if (!periodique && FacteurTempsSoliton(etat.FormeSoliton) == 0)
+    if (!periodique && FacteurTempsSoliton(etat.FormeSoliton) == 0 &&
+        etat.FormeSoliton != FormeMain)
         return;
     const double t = etat.TempsMs / 1000.0;
     const double c = etat.Celerite;

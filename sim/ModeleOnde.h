@@ -10,6 +10,9 @@ namespace sim {
 // 2 / (e^x + e^-x), 0 from 50 on; never overflows for large negative x.
 double SecanteHyperbolique(double x);
 
+// FormeSoliton while the vibrator is moved by hand: the string carries EtatSimulation::Main.
+inline constexpr int16_t FormeMain = 4;
+
 // Pulse time factor k (1/s) of a pulse shape, 0 when no pulse has been launched.
 int FacteurTempsSoliton(int16_t forme);
 

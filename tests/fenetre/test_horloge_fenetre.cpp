@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commun/AideQt.h"
+#include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
+
+#include <QAccessible>
+#include <QScrollBar>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +195,123 @@ TEST(Ralenti, APulseReachesTheSensorLaterOnTheWallClockAndAtTheSamePlaceOnTheScr
     EXPECT_NEAR(vus[1].murale, 4 * vus[0].murale, 0.05);
     EXPECT_NEAR(vus[1].simulation, vus[0].simulation, 0.011);
     EXPECT_NEAR(vus[1].colonne, vus[0].colonne, 1) << "the axis is simulation time";
+}
+
+} // namespace
+
+namespace {
+
+// The peak of the string (cm from the vibrator) among the points up to the end.
+double SommetDeLaCorde(const sim::EtatSimulation& etat, double signe = 1) {
+    int meilleur = 1;
+    for (int i = 1; i <= sim::PointExtremite; ++i)
+        if (signe * etat.Elongation[i] > signe * etat.Elongation[meilleur])
+            meilleur = i;
+    return meilleur / 12.0;
+}
+
+// A bump made by hand leaves at the wave speed, damped along the way, comes back upside
+// down from a fixed end, and a sensor traces it with the delay of its distance. A press on
+// the block is the hand's, not a measurement's.
+TEST(Main, ABumpMadeByHandTravelsDampedAndComesBackInvertedFromAFixedEnd) {
+    aide::Banc banc;
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1"); // at 40/12 cm
+    banc.Clique("Label17");
+    banc.operator()<QScrollBar>("Amortissement")->setValue(1);
+    banc.Choisit("Extremite(1)");
+    auto& vue = banc.Surface("Animation");
+    fenetre::PoigneeVibreur& poignee = banc.fenetre->Poignee();
+    ASSERT_TRUE(poignee.isVisible());
+    const QPoint bloc = poignee.mapFrom(&vue, vue.VersWidget(-0.5, sim::OrdonneeRepos).toPoint());
+    QTest::mousePress(&poignee, Qt::LeftButton, {}, bloc);
+    EXPECT_EQ(poignee.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(&poignee, bloc - QPoint(0, 4000)); // far above: held inside the view
+    EXPECT_DOUBLE_EQ(poignee.Position(), fenetre::PoigneeVibreur::Limite);
+    QTest::mouseRelease(&poignee, Qt::LeftButton, {}, bloc);
+    EXPECT_TRUE(banc.fenetre->Outils().SurLaCorde().TexteEcart().isEmpty()) << "no line";
+    // A press in the block's column away from it is the measuring line's.
+    QTest::mousePress(&poignee, Qt::LeftButton, {}, bloc + QPoint(0, 60));
+    QTest::mouseRelease(&poignee, Qt::LeftButton, {}, bloc + QPoint(0, 60));
+    EXPECT_DOUBLE_EQ(poignee.Position(), fenetre::PoigneeVibreur::Limite) << "not moved";
+
+    // Up to 1 cm and back to rest in 0.2 s, along a raised cosine: each tick notes where the
+    // hand was, the peak at the eleventh.
+    poignee.Place(0);
+    banc.Tick();
+    const double c = banc.Etat().Celerite, t0 = banc.Etat().TempsMs / 1000.0 + 0.11;
+    for (int tick = 0; tick <= 20; ++tick) {
+        poignee.Place(0.5 - 0.5 * std::cos(2 * M_PI * tick / 20.0));
+        banc.Tick();
+    }
+    poignee.Place(0);
+    double premierPassage = -1;
+    for (int tick = 0; tick < 100; ++tick) {
+        banc.Tick();
+        const double t = banc.Etat().TempsMs / 1000.0 - t0;
+        EXPECT_NEAR(SommetDeLaCorde(banc.Etat()), c * t, 0.5 / 12 + 1e-9) << t;
+        const double damped = std::exp(-0.01 * c * t);
+        EXPECT_NEAR(banc.Etat().Elongation[sim::PointLePlusProche(c * t)], damped, 0.02) << t;
+        const auto& releve = banc.fenetre->Traces().Releve();
+        ASSERT_TRUE(!releve.empty() && releve.back().capteur1);
+        if (premierPassage < 0 && *releve.back().capteur1 > 0.9)
+            premierPassage = t;
+    }
+    EXPECT_NEAR(premierPassage, 40 / 12.0 / c, 0.03) << "the sensor's delay";
+    // After the fixed end at 14 cm: a trough on its way back.
+    for (int tick = 0; tick < 220; ++tick)
+        banc.Tick();
+    const double t = banc.Etat().TempsMs / 1000.0 - t0;
+    EXPECT_NEAR(SommetDeLaCorde(banc.Etat(), -1), 2 * sim::LongueurCorde - c * t, 0.5 / 12 + 1e-9);
+    EXPECT_LT(banc.Etat().Elongation[sim::PointLePlusProche(2 * sim::LongueurCorde - c * t)], -0.6);
+
+    // A pulse button, or the tab, brings the block back to rest at once.
+    poignee.Place(1);
+    banc.Clique("Command4");
+    EXPECT_EQ(poignee.Position(), 0);
+    EXPECT_TRUE(banc.fenetre->Main().Vide());
+}
+
+// Moved along a sine by a script, the block makes the string the periodic mode makes, to
+// within the error of a straight line between samples; the keyboard and a screen reader
+// move it too.
+TEST(Main, AHandMadeSineIsThePeriodicString) {
+    aide::Banc banc;
+    banc.Clique("Label17");
+    fenetre::PoigneeVibreur& poignee = banc.fenetre->Poignee();
+    sim::EtatSimulation periodique = banc.Etat();
+    periodique.CoefDeformation = 0.5f; // rise and fall equal: a pure sine
+    periodique.DebutReflexions = 0;
+    const double debut = banc.Etat().TempsMs / 1000.0;
+    for (int tick = 0; tick < 400; ++tick) {
+        poignee.Place(sim::VibreurPeriodique(periodique, banc.Etat().TempsMs / 1000.0 + 0.01));
+        banc.Tick();
+    }
+    periodique.TempsMs = banc.Etat().TempsMs;
+    sim::CalculeModele(periodique, true);
+    const double parcouru = (banc.Etat().TempsMs / 1000.0 - debut) * banc.Etat().Celerite;
+    double ecart = 0;
+    for (int i = 0; i < std::min<int>(sim::DernierPointCalcule, static_cast<int>(parcouru * 12));
+         ++i)
+        ecart = std::max(ecart, std::abs(banc.Etat().Elongation[i] - periodique.Elongation[i]));
+    EXPECT_LT(ecart, 1e-3) << "the string, the hand's against the periodic mode's";
+    EXPECT_GT(parcouru, 15) << "the whole view compared";
+
+    poignee.setFocus();
+    poignee.Place(0);
+    QTest::keyClick(&poignee, Qt::Key_Up);
+    QTest::keyClick(&poignee, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_NEAR(poignee.Position(), 0.6, 1e-12);
+    QTest::keyClick(&poignee, Qt::Key_Down);
+    EXPECT_NEAR(poignee.Position(), 0.5, 1e-12);
+    QAccessibleInterface* vibreur = QAccessible::queryAccessibleInterface(&poignee);
+    EXPECT_EQ(vibreur->role(), QAccessible::Slider);
+    EXPECT_EQ(vibreur->text(QAccessible::Name), "Vibreur");
+    EXPECT_EQ(vibreur->text(QAccessible::Value), "0,5 centimètres");
+    vibreur->valueInterface()->setCurrentValue(-1.0);
+    EXPECT_DOUBLE_EQ(poignee.Position(), -1.0);
+    QTest::keyClick(&poignee, Qt::Key_Home);
+    EXPECT_EQ(poignee.Position(), 0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Excitation.h"
+#include "sim/Main.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Parametres.h"
 
@@ -334,6 +335,37 @@ TEST(Extremite, ADayAtResonanceWithoutDampingStaysFiniteAndCheap) {
         (void)parTick;
 #endif
     }
+}
+
+} // namespace
+
+namespace {
+
+// Two hours of a hand moving the block, a tick every 10 ms: the history keeps the same ring
+// all along, reads back what the slowest wave still needs, and has forgotten the rest; a
+// clock moved back as a whole moves the motion with it.
+TEST(HistoriqueVibreur, StaysBoundedAndReadsBackWhatTheSlowestWaveNeeds) {
+    sim::HistoriqueVibreur main;
+    const auto mouvement = [](double t) { return std::sin(t) + 0.5 * std::sin(3.1 * t); };
+    main.Note(0, mouvement(0));
+    const size_t octets = main.OctetsGardes();
+    EXPECT_LT(octets, 4u << 20) << "a few MB at most";
+    const double garde =
+        sim::HistoriqueVibreur::CheminMaximal / sim::HistoriqueVibreur::CeleriteMinimale;
+    for (int tick = 1; tick <= 720'000; ++tick)
+        main.Note(tick * 0.01, mouvement(tick * 0.01));
+    EXPECT_EQ(main.OctetsGardes(), octets);
+    const double maintenant = 7200;
+    for (double recul : {0.0, 0.0125, 1.0, 600.0, garde - 1}) {
+        const double t = maintenant - recul;
+        EXPECT_NEAR(main.Elongation(t), mouvement(t), 2e-4) << recul;
+    }
+    EXPECT_EQ(main.Elongation(maintenant - garde - 1), 0) << "forgotten: at rest";
+    EXPECT_EQ(main.Elongation(maintenant + 5), mouvement(maintenant)) << "held where let go";
+
+    main.Note(maintenant - 1000, 0.25); // the clock rebased 1000 s back
+    EXPECT_EQ(main.Elongation(maintenant - 1000), 0.25);
+    EXPECT_NEAR(main.Elongation(maintenant - 1000 - 1), mouvement(maintenant - 1), 2e-4);
 }
 
 } // namespace
