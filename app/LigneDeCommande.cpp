@@ -72,7 +72,17 @@ Commande LitLigneDeCommande(int argc, char** argv) {
                             "Langue de l'interface : fr, en, es, de ou it (par défaut, celle du "
                             "système si c'est l'une d'elles, sinon le français).")),
         t(QT_TRANSLATE_NOOP("LigneDeCommande", "langue")));
-    options.addOptions({aide, version, langue});
+    const QCommandLineOption verifie(
+        "check",
+        t(QT_TRANSLATE_NOOP("LigneDeCommande",
+                            "Vérifie une leçon sans l'ouvrir ni rien afficher (code de sortie 0 "
+                            "si elle est valable, 1 sinon, avec la raison).")),
+        t(QT_TRANSLATE_NOOP("LigneDeCommande", "fichier")));
+    options.addOptions({aide, version, langue, verifie});
+    options.addPositionalArgument(
+        t(QT_TRANSLATE_NOOP("LigneDeCommande", "lecon")),
+        t(QT_TRANSLATE_NOOP("LigneDeCommande", "Une leçon (.vibraligne) à ouvrir.")),
+        QStringLiteral("[LECON.vibraligne]"));
     for (const char* nom : OptionsDeQtAvecValeur) {
         QCommandLineOption qt(QString::fromLatin1(nom), QString(), QStringLiteral("valeur"));
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -113,12 +123,22 @@ Commande LitLigneDeCommande(int argc, char** argv) {
                       t(QT_TRANSLATE_NOOP("LigneDeCommande", "Utilisation :")));
         texte.replace(QStringLiteral("Options:"),
                       t(QT_TRANSLATE_NOOP("LigneDeCommande", "Options :")));
+        texte.replace(QStringLiteral("Arguments:"),
+                      t(QT_TRANSLATE_NOOP("LigneDeCommande", "Arguments :")));
         EcritConsole(stdout, texte);
         commande.sortie = 0;
     } else if (options.isSet(version)) {
         EcritConsole(stdout,
                      QStringLiteral("vibraLIGNE %1\n").arg(QCoreApplication::applicationVersion()));
         commande.sortie = 0;
+    } else if (options.isSet(verifie)) {
+        commande.verifie = options.value(verifie);
+    } else if (options.positionalArguments().size() > 1) {
+        EcritConsole(stderr,
+                     QStringLiteral("vibraligne: ") +
+                         t(QT_TRANSLATE_NOOP("LigneDeCommande", "une seule leçon à la fois")) +
+                         '\n' + essayez);
+        commande.sortie = 2;
     } else if (!AffichageDisponible(options.isSet(QStringLiteral("platform")))) {
         // Qt would abort with its own message in English and a core dump's exit code.
         EcritConsole(stderr, QStringLiteral("vibraligne: ") +
@@ -129,6 +149,8 @@ Commande LitLigneDeCommande(int argc, char** argv) {
                                  '\n');
         commande.sortie = 1;
     }
+    if (!options.positionalArguments().isEmpty())
+        commande.lecon = options.positionalArguments().constFirst();
     return commande;
 }
 

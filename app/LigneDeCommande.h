@@ -3,6 +3,8 @@
 
 #include "kit/Langue.h"
 
+#include <QString>
+
 #include <optional>
 
 namespace app {
@@ -10,6 +12,8 @@ namespace app {
 struct Commande {
     kit::Langue langue = kit::Langue::Francais;
     std::optional<int> sortie; // set: the program is to exit with this code, having answered
+    QString lecon;             // a lesson to open in the main window
+    QString verifie;           // a lesson to check, without a window
 };
 
 // Reads the options before any window or display exists, so that --help and --version

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application logo, drawn in code, as the icons a desktop wants:
-//   generer_icones DIR        ->  DIR/NxN/apps/org.vibraligne.VibraLIGNE.png for each size
+//   generer_icones DIR        ->  DIR/NxN/apps/org.vibraligne.VibraLIGNE.png for each size,
+//                                 and DIR/NxN/mimetypes/application-x-vibraligne.png
 //   generer_icones --ico FILE ->  one Windows icon holding every size
 
 #include "kit/Images.h"
@@ -62,9 +63,12 @@ bool EcritIco(const QString& chemin) {
 
 bool EcritPng(const QString& racine) {
     for (int cote : Cotes) {
+        // The program's, and its lesson files' (the same picture, where a file manager looks).
         const QString dossier = QStringLiteral("%1/%2x%2/apps").arg(racine).arg(cote);
-        if (!QDir().mkpath(dossier) ||
-            !kit::Logo(cote).save(dossier + "/org.vibraligne.VibraLIGNE.png"))
+        const QString types = QStringLiteral("%1/%2x%2/mimetypes").arg(racine).arg(cote);
+        if (!QDir().mkpath(dossier) || !QDir().mkpath(types) ||
+            !kit::Logo(cote).save(dossier + "/org.vibraligne.VibraLIGNE.png") ||
+            !kit::Logo(cote).save(types + "/application-x-vibraligne.png"))
             return false;
     }
     return true;

@@ -28,6 +28,9 @@ QString FenetreAide::Texte() {
     texte += touche(QStringLiteral("Ctrl+1, Ctrl+2, Ctrl+4, Ctrl+0"),
                     tr("vitesse réelle, ou ralenti × 1/2, × 1/4, × 1/10 (l'axe de "
                        "l'oscilloscope reste le temps simulé)"));
+    texte += touche(QStringLiteral("Ctrl+O, Ctrl+L"),
+                    tr("ouvrir une leçon, enregistrer la leçon (fichier .vibraligne)"));
+    texte += touche(QStringLiteral("Ctrl+R"), tr("réinitialiser : tout comme au démarrage"));
     texte += touche(QStringLiteral("F1"), tr("cette aide"));
     texte += touche(tr("Tab"), tr("passer d'une commande à l'autre"));
     texte += QStringLiteral("</table>");

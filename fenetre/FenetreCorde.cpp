@@ -74,6 +74,7 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
         *animation_, [this] { return etat_.Elongation[0]; }, [this] { PrendLeVibreur(); });
     poignee_->setVisible(!Trouve<QWidget>(this, "VibrationSolitaire")->isHidden());
     ConnecteRalenti();
+    ConnecteLecons();
     AjouteAide(this);
     Connecte();
     RendAccessible(this);
@@ -357,13 +358,23 @@ void FenetreCorde::ChoisitRalenti(int diviseur) {
     ralenti_->Montre(diviseur);
 }
 
-// Ctrl+1, Ctrl+2, Ctrl+4 and Ctrl+0 (for 1/10), and the same in both context menus.
-void FenetreCorde::ConnecteRalenti() {
-    auto* groupe = new QActionGroup(this);
+void FenetreCorde::AjouteAuxMenus(QAction* action) {
+    addAction(action); // its keys, anywhere in the window
+    for (QWidget* surface : {static_cast<QWidget*>(animation_), Trouve<QWidget>(this, "Oscillo")})
+        surface->addAction(action);
+}
+
+void FenetreCorde::SepareLesMenus() {
     auto* separation = new QAction(this);
     separation->setSeparator(true);
     for (QWidget* surface : {static_cast<QWidget*>(animation_), Trouve<QWidget>(this, "Oscillo")})
         surface->addAction(separation);
+}
+
+// Ctrl+1, Ctrl+2, Ctrl+4 and Ctrl+0 (for 1/10), and the same in both context menus.
+void FenetreCorde::ConnecteRalenti() {
+    auto* groupe = new QActionGroup(this);
+    SepareLesMenus();
     for (int diviseur : DiviseursRalenti) {
         auto* action = new QAction(diviseur == 1 ? tr("Vitesse réelle (× 1)")
                                                  : tr("Ralenti × 1/%1").arg(diviseur),
@@ -373,10 +384,9 @@ void FenetreCorde::ConnecteRalenti() {
         action->setShortcut(
             QKeySequence(Qt::CTRL | (diviseur == 10 ? Qt::Key_0 : Qt::Key_0 + diviseur)));
         connect(action, &QAction::triggered, this, [this, diviseur] { ChoisitRalenti(diviseur); });
-        addAction(action);
-        for (QWidget* surface :
-             {static_cast<QWidget*>(animation_), Trouve<QWidget>(this, "Oscillo")})
-            surface->addAction(action);
+        if (diviseur == 1)
+            vitesseReelle_ = action;
+        AjouteAuxMenus(action);
     }
 }
 

@@ -8,14 +8,19 @@
 #include "scope/Traces.h"
 #include "sim/Etat.h"
 #include "sim/Horloge.h"
+#include "sim/Lecon.h"
 #include "sim/Main.h"
 #include "view/Capteurs.h"
 #include "view/VueCorde.h"
 
+#include <QAction>
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <variant>
 
 class QLabel;
 class QScrollBar;
@@ -24,6 +29,10 @@ class SurfaceDessin;
 }
 
 namespace fenetre {
+
+// A lesson file read and checked whole, or why not, naming the file and the line, in the
+// interface's language.
+std::variant<sim::Lecon, QString> LitFichierLecon(const QString& chemin);
 
 // The main window: builds its controls from the layout, owns the simulation state and the
 // timer, wires every event to its handler and runs the tick in its fixed order.
@@ -44,6 +53,19 @@ public:
     mesure::OutilsLecon& Outils() { return *outils_; }
     const IndicateurRalenti& Ralenti() const { return *ralenti_; }
     PoigneeVibreur& Poignee() { return *poignee_; }
+
+    // The window's settings as a lesson, and a lesson applied as if each control had been
+    // moved by hand, the clock from zero. An opened lesson keeps its title and comment.
+    sim::Lecon Lecon() const;
+    void AppliqueLecon(const sim::Lecon& lecon);
+    void Reinitialise() { AppliqueLecon(sim::Lecon{}); }
+    // Reads, checks and applies the file, or says why not and leaves the lesson as it is;
+    // an empty string is a success.
+    QString OuvreLecon(const QString& chemin);
+    QString EnregistreLecon(const QString& chemin);
+    // Where the lesson dialogs would ask a person, and where a refusal is told.
+    std::function<QString(bool ouvrir)> demandeLecon;
+    std::function<void(const QString& message)> signaleLecon;
     const sim::HistoriqueVibreur& Main() const { return main_; }
 
 protected:
@@ -71,6 +93,10 @@ private:
 
     // Slow motion: the simulation runs at 1/diviseur of the wall clock.
     void ChoisitRalenti(int diviseur);
+    void ConnecteLecons();
+    // An entry of both context menus, its keys working anywhere in the window.
+    void AjouteAuxMenus(QAction* action);
+    void SepareLesMenus();
     void ConnecteRalenti();
 
     // The block moved by hand: the string carries the motion from now on.
@@ -91,6 +117,8 @@ private:
     mesure::OutilsLecon* outils_ = nullptr; // a child
     std::unique_ptr<IndicateurRalenti> ralenti_;
     PoigneeVibreur* poignee_ = nullptr; // a child of the string view
+    std::string titre_, commentaire_;   // of the lesson opened last
+    QAction* vitesseReelle_ = nullptr;  // × 1 among the slow motion's entries
 };
 
 } // namespace fenetre

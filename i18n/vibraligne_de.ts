@@ -366,6 +366,69 @@ Physikunterricht</translation>
     </message>
 </context>
 <context>
+    <name>Lecon</name>
+    <message>
+        <source>le fichier ne peut pas être lu (%1)</source>
+        <translation>die Datei kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été ouverte : %2.</source>
+        <translation>Die Unterrichtsstunde „%1“ wurde nicht geöffnet: %2.</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été enregistrée : %2.</source>
+        <translation>Die Unterrichtsstunde „%1“ wurde nicht gespeichert: %2.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier texte en UTF-8</source>
+        <translation>es ist keine UTF-8-Textdatei</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse 64 Kio</source>
+        <translation>die Datei ist größer als 64 KiB</translation>
+    </message>
+    <message>
+        <source>le fichier est vide</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>la première ligne n&apos;est pas « vibraLIGNE-lecon 1 »</source>
+        <translation>die erste Zeile ist nicht „vibraLIGNE-lecon 1“</translation>
+    </message>
+    <message>
+        <source>la leçon vient d&apos;une version plus récente de vibraLIGNE</source>
+        <translation>die Unterrichtsstunde stammt aus einer neueren Version von vibraLIGNE</translation>
+    </message>
+    <message>
+        <source>la ligne n&apos;a pas la forme « nom = valeur »</source>
+        <translation>die Zeile hat nicht die Form „Name = Wert“</translation>
+    </message>
+    <message>
+        <source>réglage inconnu « %1 »</source>
+        <translation>unbekannte Einstellung „%1“</translation>
+    </message>
+    <message>
+        <source>« %1 » est donné deux fois</source>
+        <translation>„%1“ ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>valeur illisible pour « %1 » (attendu : %2)</source>
+        <translation>unlesbarer Wert für „%1“ (erwartet: %2)</translation>
+    </message>
+    <message>
+        <source>valeur hors limites pour « %1 » (permis : %2)</source>
+        <translation>Wert außerhalb des Bereichs für „%1“ (erlaubt: %2)</translation>
+    </message>
+    <message>
+        <source>il manque la ligne « %1 »</source>
+        <translation>die Zeile „%1“ fehlt</translation>
+    </message>
+</context>
+<context>
     <name>LigneDeCommande</name>
     <message>
         <source>vibraLIGNE anime une onde transversale le long d&apos;une corde, pour la classe de physique.</source>
@@ -410,6 +473,36 @@ Physikunterricht</translation>
     <message>
         <source>un affichage graphique est nécessaire, et aucun n&apos;est ouvert (DISPLAY et WAYLAND_DISPLAY sont vides).</source>
         <translation>eine grafische Anzeige ist nötig, aber keine ist geöffnet (DISPLAY und WAYLAND_DISPLAY sind leer).</translation>
+    </message>
+    <message>
+        <source>Vérifie une leçon sans l&apos;ouvrir ni rien afficher (code de sortie 0 si elle est valable, 1 sinon, avec la raison).</source>
+        <translation>Prüft eine Unterrichtsstunde, ohne sie zu öffnen oder etwas anzuzeigen (Exit-Code 0, wenn sie gültig ist, sonst 1 mit dem Grund).</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>stunde</translation>
+    </message>
+    <message>
+        <source>Une leçon (.vibraligne) à ouvrir.</source>
+        <translation>Eine Unterrichtsstunde (.vibraligne) zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>une seule leçon à la fois</source>
+        <translation>nur eine Unterrichtsstunde auf einmal</translation>
+    </message>
+    <message>
+        <source>%1 : leçon valable.
+</source>
+        <translation>%1: gültige Unterrichtsstunde.
+</translation>
+    </message>
+    <message>
+        <source>Arguments :</source>
+        <translation>Argumente:</translation>
     </message>
 </context>
 <context>
@@ -568,6 +661,14 @@ Physikunterricht</translation>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>Beim einzelnen Puls lässt sich der Block des Erregers mit der Maus greifen: das Seil trägt die Bewegung der Hand fort, gedämpft und reflektiert wie ein Puls. Losgelassen bleibt er, wo er ist; eine Puls-Taste oder ein Wechsel des Reiters bringt ihn in Ruhe.</translation>
     </message>
+    <message>
+        <source>ouvrir une leçon, enregistrer la leçon (fichier .vibraligne)</source>
+        <translation>eine Unterrichtsstunde öffnen, die Unterrichtsstunde speichern (.vibraligne-Datei)</translation>
+    </message>
+    <message>
+        <source>réinitialiser : tout comme au démarrage</source>
+        <translation>zurücksetzen: alles wie beim Start</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -582,6 +683,30 @@ Physikunterricht</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Zeitlupe × 1/%1</translation>
+    </message>
+    <message>
+        <source>Leçons vibraLIGNE (*.vibraligne)</source>
+        <translation>vibraLIGNE-Unterrichtsstunden (*.vibraligne)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon…</source>
+        <translation>Unterrichtsstunde öffnen…</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon…</source>
+        <translation>Unterrichtsstunde speichern…</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>stunde</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Unterrichtsstunde</translation>
+    </message>
+    <message>
+        <source>Réinitialiser</source>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,69 @@ physics classroom</translation>
     </message>
 </context>
 <context>
+    <name>Lecon</name>
+    <message>
+        <source>le fichier ne peut pas être lu (%1)</source>
+        <translation>the file cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été ouverte : %2.</source>
+        <translation>The lesson &quot;%1&quot; was not opened: %2.</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été enregistrée : %2.</source>
+        <translation>The lesson &quot;%1&quot; was not saved: %2.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier texte en UTF-8</source>
+        <translation>it is not a UTF-8 text file</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse 64 Kio</source>
+        <translation>the file is over 64 KiB</translation>
+    </message>
+    <message>
+        <source>le fichier est vide</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>la première ligne n&apos;est pas « vibraLIGNE-lecon 1 »</source>
+        <translation>the first line is not &quot;vibraLIGNE-lecon 1&quot;</translation>
+    </message>
+    <message>
+        <source>la leçon vient d&apos;une version plus récente de vibraLIGNE</source>
+        <translation>the lesson comes from a newer version of vibraLIGNE</translation>
+    </message>
+    <message>
+        <source>la ligne n&apos;a pas la forme « nom = valeur »</source>
+        <translation>the line is not of the form &quot;name = value&quot;</translation>
+    </message>
+    <message>
+        <source>réglage inconnu « %1 »</source>
+        <translation>unknown setting &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>« %1 » est donné deux fois</source>
+        <translation>&quot;%1&quot; is given twice</translation>
+    </message>
+    <message>
+        <source>valeur illisible pour « %1 » (attendu : %2)</source>
+        <translation>unreadable value for &quot;%1&quot; (expected: %2)</translation>
+    </message>
+    <message>
+        <source>valeur hors limites pour « %1 » (permis : %2)</source>
+        <translation>value out of range for &quot;%1&quot; (allowed: %2)</translation>
+    </message>
+    <message>
+        <source>il manque la ligne « %1 »</source>
+        <translation>the line &quot;%1&quot; is missing</translation>
+    </message>
+</context>
+<context>
     <name>LigneDeCommande</name>
     <message>
         <source>vibraLIGNE anime une onde transversale le long d&apos;une corde, pour la classe de physique.</source>
@@ -410,6 +473,36 @@ physics classroom</translation>
     <message>
         <source>un affichage graphique est nécessaire, et aucun n&apos;est ouvert (DISPLAY et WAYLAND_DISPLAY sont vides).</source>
         <translation>a graphical display is needed, and none is open (DISPLAY and WAYLAND_DISPLAY are empty).</translation>
+    </message>
+    <message>
+        <source>Vérifie une leçon sans l&apos;ouvrir ni rien afficher (code de sortie 0 si elle est valable, 1 sinon, avec la raison).</source>
+        <translation>Checks a lesson without opening it or showing anything (exit code 0 if it is valid, else 1, with the reason).</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>lesson</translation>
+    </message>
+    <message>
+        <source>Une leçon (.vibraligne) à ouvrir.</source>
+        <translation>A lesson (.vibraligne) to open.</translation>
+    </message>
+    <message>
+        <source>une seule leçon à la fois</source>
+        <translation>one lesson at a time</translation>
+    </message>
+    <message>
+        <source>%1 : leçon valable.
+</source>
+        <translation>%1: a valid lesson.
+</translation>
+    </message>
+    <message>
+        <source>Arguments :</source>
+        <translation>Arguments:</translation>
     </message>
 </context>
 <context>
@@ -568,6 +661,14 @@ physics classroom</translation>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>In the solitary mode, the vibrator&apos;s block can be taken with the mouse: the string carries the hand&apos;s motion away, damped and reflected as a pulse is. Let go, it stays where it is; a pulse button or a change of tab brings it back to rest.</translation>
     </message>
+    <message>
+        <source>ouvrir une leçon, enregistrer la leçon (fichier .vibraligne)</source>
+        <translation>open a lesson, save the lesson (a .vibraligne file)</translation>
+    </message>
+    <message>
+        <source>réinitialiser : tout comme au démarrage</source>
+        <translation>reset: everything as at start</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -582,6 +683,30 @@ physics classroom</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Slow motion × 1/%1</translation>
+    </message>
+    <message>
+        <source>Leçons vibraLIGNE (*.vibraligne)</source>
+        <translation>vibraLIGNE lessons (*.vibraligne)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon…</source>
+        <translation>Open a lesson…</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon…</source>
+        <translation>Save the lesson…</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>lesson</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Réinitialiser</source>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>

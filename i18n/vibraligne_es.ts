@@ -366,6 +366,69 @@ de física</translation>
     </message>
 </context>
 <context>
+    <name>Lecon</name>
+    <message>
+        <source>le fichier ne peut pas être lu (%1)</source>
+        <translation>no se puede leer el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été ouverte : %2.</source>
+        <translation>La lección «%1» no se ha abierto: %2.</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été enregistrée : %2.</source>
+        <translation>La lección «%1» no se ha guardado: %2.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier texte en UTF-8</source>
+        <translation>no es un archivo de texto UTF-8</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse 64 Kio</source>
+        <translation>el archivo supera 64 KiB</translation>
+    </message>
+    <message>
+        <source>le fichier est vide</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>la première ligne n&apos;est pas « vibraLIGNE-lecon 1 »</source>
+        <translation>la primera línea no es «vibraLIGNE-lecon 1»</translation>
+    </message>
+    <message>
+        <source>la leçon vient d&apos;une version plus récente de vibraLIGNE</source>
+        <translation>la lección viene de una versión más reciente de vibraLIGNE</translation>
+    </message>
+    <message>
+        <source>la ligne n&apos;a pas la forme « nom = valeur »</source>
+        <translation>la línea no tiene la forma «nombre = valor»</translation>
+    </message>
+    <message>
+        <source>réglage inconnu « %1 »</source>
+        <translation>ajuste desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>« %1 » est donné deux fois</source>
+        <translation>«%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>valeur illisible pour « %1 » (attendu : %2)</source>
+        <translation>valor ilegible para «%1» (se espera: %2)</translation>
+    </message>
+    <message>
+        <source>valeur hors limites pour « %1 » (permis : %2)</source>
+        <translation>valor fuera de límites para «%1» (permitido: %2)</translation>
+    </message>
+    <message>
+        <source>il manque la ligne « %1 »</source>
+        <translation>falta la línea «%1»</translation>
+    </message>
+</context>
+<context>
     <name>LigneDeCommande</name>
     <message>
         <source>vibraLIGNE anime une onde transversale le long d&apos;une corde, pour la classe de physique.</source>
@@ -410,6 +473,36 @@ de física</translation>
     <message>
         <source>un affichage graphique est nécessaire, et aucun n&apos;est ouvert (DISPLAY et WAYLAND_DISPLAY sont vides).</source>
         <translation>se necesita una pantalla gráfica y no hay ninguna abierta (DISPLAY y WAYLAND_DISPLAY están vacías).</translation>
+    </message>
+    <message>
+        <source>Vérifie une leçon sans l&apos;ouvrir ni rien afficher (code de sortie 0 si elle est valable, 1 sinon, avec la raison).</source>
+        <translation>Comprueba una lección sin abrirla ni mostrar nada (código de salida 0 si es válida, 1 si no, con el motivo).</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>leccion</translation>
+    </message>
+    <message>
+        <source>Une leçon (.vibraligne) à ouvrir.</source>
+        <translation>Una lección (.vibraligne) que abrir.</translation>
+    </message>
+    <message>
+        <source>une seule leçon à la fois</source>
+        <translation>una sola lección a la vez</translation>
+    </message>
+    <message>
+        <source>%1 : leçon valable.
+</source>
+        <translation>%1: lección válida.
+</translation>
+    </message>
+    <message>
+        <source>Arguments :</source>
+        <translation>Argumentos:</translation>
     </message>
 </context>
 <context>
@@ -568,6 +661,14 @@ de física</translation>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>En vibración solitaria, el bloque del vibrador se toma con el ratón: la cuerda se lleva el movimiento de la mano, amortiguado y reflejado como un impulso. Al soltarlo, se queda donde está; un botón de impulso o un cambio de pestaña lo devuelve al reposo.</translation>
     </message>
+    <message>
+        <source>ouvrir une leçon, enregistrer la leçon (fichier .vibraligne)</source>
+        <translation>abrir una lección, guardar la lección (archivo .vibraligne)</translation>
+    </message>
+    <message>
+        <source>réinitialiser : tout comme au démarrage</source>
+        <translation>reiniciar: todo como al arrancar</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -582,6 +683,30 @@ de física</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Cámara lenta × 1/%1</translation>
+    </message>
+    <message>
+        <source>Leçons vibraLIGNE (*.vibraligne)</source>
+        <translation>Lecciones de vibraLIGNE (*.vibraligne)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon…</source>
+        <translation>Abrir una lección…</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon…</source>
+        <translation>Guardar la lección…</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>leccion</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lección</translation>
+    </message>
+    <message>
+        <source>Réinitialiser</source>
+        <translation>Reiniciar</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,69 @@ di fisica</translation>
     </message>
 </context>
 <context>
+    <name>Lecon</name>
+    <message>
+        <source>le fichier ne peut pas être lu (%1)</source>
+        <translation>il file non può essere letto (%1)</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été ouverte : %2.</source>
+        <translation>La lezione «%1» non è stata aperta: %2.</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas été enregistrée : %2.</source>
+        <translation>La lezione «%1» non è stata salvata: %2.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier texte en UTF-8</source>
+        <translation>non è un file di testo UTF-8</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse 64 Kio</source>
+        <translation>il file supera 64 KiB</translation>
+    </message>
+    <message>
+        <source>le fichier est vide</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>la première ligne n&apos;est pas « vibraLIGNE-lecon 1 »</source>
+        <translation>la prima riga non è «vibraLIGNE-lecon 1»</translation>
+    </message>
+    <message>
+        <source>la leçon vient d&apos;une version plus récente de vibraLIGNE</source>
+        <translation>la lezione viene da una versione più recente di vibraLIGNE</translation>
+    </message>
+    <message>
+        <source>la ligne n&apos;a pas la forme « nom = valeur »</source>
+        <translation>la riga non ha la forma «nome = valore»</translation>
+    </message>
+    <message>
+        <source>réglage inconnu « %1 »</source>
+        <translation>impostazione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>« %1 » est donné deux fois</source>
+        <translation>«%1» è indicato due volte</translation>
+    </message>
+    <message>
+        <source>valeur illisible pour « %1 » (attendu : %2)</source>
+        <translation>valore illeggibile per «%1» (atteso: %2)</translation>
+    </message>
+    <message>
+        <source>valeur hors limites pour « %1 » (permis : %2)</source>
+        <translation>valore fuori limiti per «%1» (ammesso: %2)</translation>
+    </message>
+    <message>
+        <source>il manque la ligne « %1 »</source>
+        <translation>manca la riga «%1»</translation>
+    </message>
+</context>
+<context>
     <name>LigneDeCommande</name>
     <message>
         <source>vibraLIGNE anime une onde transversale le long d&apos;une corde, pour la classe de physique.</source>
@@ -410,6 +473,36 @@ di fisica</translation>
     <message>
         <source>un affichage graphique est nécessaire, et aucun n&apos;est ouvert (DISPLAY et WAYLAND_DISPLAY sont vides).</source>
         <translation>serve un display grafico e non ce n&apos;è nessuno aperto (DISPLAY e WAYLAND_DISPLAY sono vuote).</translation>
+    </message>
+    <message>
+        <source>Vérifie une leçon sans l&apos;ouvrir ni rien afficher (code de sortie 0 si elle est valable, 1 sinon, avec la raison).</source>
+        <translation>Verifica una lezione senza aprirla né mostrare nulla (codice di uscita 0 se è valida, altrimenti 1, con il motivo).</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>lezione</translation>
+    </message>
+    <message>
+        <source>Une leçon (.vibraligne) à ouvrir.</source>
+        <translation>Una lezione (.vibraligne) da aprire.</translation>
+    </message>
+    <message>
+        <source>une seule leçon à la fois</source>
+        <translation>una sola lezione alla volta</translation>
+    </message>
+    <message>
+        <source>%1 : leçon valable.
+</source>
+        <translation>%1: lezione valida.
+</translation>
+    </message>
+    <message>
+        <source>Arguments :</source>
+        <translation>Argomenti:</translation>
     </message>
 </context>
 <context>
@@ -568,6 +661,14 @@ di fisica</translation>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>In vibrazione solitaria, il blocco del vibratore si afferra con il mouse: la corda porta via il movimento della mano, smorzato e riflesso come un impulso. Lasciato, resta dov&apos;è; un pulsante d&apos;impulso o un cambio di scheda lo riporta a riposo.</translation>
     </message>
+    <message>
+        <source>ouvrir une leçon, enregistrer la leçon (fichier .vibraligne)</source>
+        <translation>aprire una lezione, salvare la lezione (file .vibraligne)</translation>
+    </message>
+    <message>
+        <source>réinitialiser : tout comme au démarrage</source>
+        <translation>reimpostare: tutto come all&apos;avvio</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -582,6 +683,30 @@ di fisica</translation>
     <message>
         <source>Ralenti × 1/%1</source>
         <translation>Rallentatore × 1/%1</translation>
+    </message>
+    <message>
+        <source>Leçons vibraLIGNE (*.vibraligne)</source>
+        <translation>Lezioni di vibraLIGNE (*.vibraligne)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon…</source>
+        <translation>Aprire una lezione…</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon…</source>
+        <translation>Salvare la lezione…</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>lezione</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lezione</translation>
+    </message>
+    <message>
+        <source>Réinitialiser</source>
+        <translation>Reimpostare</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,8 @@ paquets=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
          dbus at-spi2-core python3-pyatspi
          qt6-tools-dev qt6-l10n-tools lintian
          libxlsxwriter-dev qt6-translations-l10n
-         python3-openpyxl libreoffice-calc-nogui x11-utils)
+         python3-openpyxl libreoffice-calc-nogui x11-utils
+         shared-mime-info xdg-utils)
 
 installe_dependances() {
     local manquants=()

@@ -62,6 +62,11 @@ Section
     WriteRegStr HKCU "${CLE}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${CLE}" "UninstallString" '"$INSTDIR\desinstaller.exe"'
     WriteRegStr HKCU "${CLE}" "QuietUninstallString" '"$INSTDIR\desinstaller.exe" /S'
+    ; Lessons open here by a double-click, for this user.
+    WriteRegStr HKCU "Software\Classes\.vibraligne" "" "vibraLIGNE.Lecon"
+    WriteRegStr HKCU "Software\Classes\vibraLIGNE.Lecon" "" "Leçon vibraLIGNE"
+    WriteRegStr HKCU "Software\Classes\vibraLIGNE.Lecon\DefaultIcon" "" "$INSTDIR\vibraligne.exe,0"
+    WriteRegStr HKCU "Software\Classes\vibraLIGNE.Lecon\shell\open\command" "" '"$INSTDIR\vibraligne.exe" "%1"'
     WriteRegDWORD HKCU "${CLE}" "NoModify" 1
     WriteRegDWORD HKCU "${CLE}" "NoRepair" 1
 SectionEnd
@@ -79,4 +84,6 @@ Section "Uninstall"
     Delete "$INSTDIR\desinstaller.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${CLE}"
+    DeleteRegKey HKCU "Software\Classes\vibraLIGNE.Lecon"
+    DeleteRegKey HKCU "Software\Classes\.vibraligne"
 SectionEnd

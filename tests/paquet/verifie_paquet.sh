@@ -25,6 +25,17 @@ for cote in 16 32 48 64 128 256; do
     file "$icone" | grep -q "$cote x $cote" || { echo "icon $cote has the wrong size"; exit 1; }
 done
 desktop-file-validate "$travail/prefixe/share/applications/$id.desktop"
+# Lesson files: their type, its icon, and the entry that opens them.
+grep -qx "MimeType=application/x-vibraligne;" "$travail/prefixe/share/applications/$id.desktop"
+grep -qx "Exec=vibraligne %f" "$travail/prefixe/share/applications/$id.desktop"
+test -f "$travail/prefixe/share/icons/hicolor/48x48/mimetypes/application-x-vibraligne.png"
+mkdir -p "$travail/mime/packages"
+cp "$travail/prefixe/share/mime/packages/vibraligne-lecon.xml" "$travail/mime/packages/"
+update-mime-database "$travail/mime"
+printf 'vibraLIGNE-lecon 1\n' >"$travail/essai.vibraligne"
+XDG_DATA_DIRS="$travail" XDG_DATA_HOME="$travail/vide" \
+    xdg-mime query filetype "$travail/essai.vibraligne" | grep -qx application/x-vibraligne ||
+    { echo "the lesson type is not recognised"; exit 1; }
 appstreamcli validate --no-net "$travail/prefixe/share/metainfo/$id.metainfo.xml"
 
 grep -q "<project_license>GPL-3.0-or-later</project_license>" \
@@ -47,6 +58,17 @@ for mauvais in --inconnue "--lang xx"; do
     [ "$code" -eq 2 ] && grep -q "vibraligne --help" <<<"$message" ||
         { echo "$mauvais: exit $code, said: $message"; exit 1; }
 done
+# The README's example lesson is one, and a spoilt one is refused with its line.
+racine_source="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+sed -n '/^vibraLIGNE-lecon 1$/,/^```$/p' "$racine_source/README.md" | sed '$d' >"$travail/exemple.vibraligne"
+sans_ecran --check "$travail/exemple.vibraligne" | grep -q "valable" || { echo "README's lesson"; exit 1; }
+sed 's/^celerite = .*/celerite = 99/' "$travail/exemple.vibraligne" >"$travail/faute.vibraligne"
+set +e
+message=$(sans_ecran --check "$travail/faute.vibraligne" 2>&1)
+code=$?
+set -e
+[ "$code" -eq 1 ] && grep -q "ligne 10 : valeur hors limites pour « celerite »" <<<"$message" ||
+    { echo "--check of a bad lesson: exit $code, said: $message"; exit 1; }
 set +e
 message=$(sans_ecran 2>&1)
 code=$?

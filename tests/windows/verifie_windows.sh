@@ -75,6 +75,11 @@ installeur)
     wine reg query "$cle" /v DisplayVersion | grep -q "$version" || echec "no version listed"
     [ "$(wine "$programmes/vibraligne.exe" --version)" = "vibraLIGNE $version" ] ||
         echec "the installed program does not run"
+    # A lesson's double-click: its extension tied to the program.
+    wine reg query 'HKCU\Software\Classes\.vibraligne' /ve | grep -q 'vibraLIGNE.Lecon' ||
+        echec "the lesson extension is not associated"
+    wine reg query 'HKCU\Software\Classes\vibraLIGNE.Lecon\shell\open\command' /ve |
+        grep -q 'vibraligne.exe" "%1"' || echec "no command opens a lesson"
     # The uninstaller runs a copy of itself from the temporary folder and returns at once:
     # its work is waited for, up to a minute.
     wine "$programmes/desinstaller.exe" /S
@@ -85,6 +90,9 @@ installeur)
     [ ! -e "$programmes" ] || echec "left behind: $(find "$programmes")"
     [ ! -e "$menu/vibraLIGNE.lnk" ] || echec "the Start-menu entry is left"
     if wine reg query "$cle" >/dev/null 2>&1; then echec "the uninstall key is left"; fi
+    if wine reg query 'HKCU\Software\Classes\.vibraligne' >/dev/null 2>&1; then
+        echec "the lesson association is left"
+    fi
     ;;
 *)
     echo "usage: $0 imports|console|portable|installeur EXE ZIP SETUP VERSION" >&2
