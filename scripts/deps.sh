@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts/run and scripts/test: installs the Debian packages that are missing,
 # and only those, so a second run touches nothing.
-paquets=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
+paquets=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
          fonts-crosextra-carlito fonts-dejavu-core locales xvfb xauth imagemagick
          desktop-file-utils appstream dpkg-dev file openbox
          dbus at-spi2-core python3-pyatspi
