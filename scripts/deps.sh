@@ -6,7 +6,7 @@ paquets=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark
          desktop-file-utils appstream dpkg-dev file openbox
          dbus at-spi2-core python3-pyatspi
          qt6-tools-dev qt6-l10n-tools lintian
-         libxlsxwriter-dev qt6-translations-l10n
+         libxlsxwriter-dev zlib1g-dev qt6-translations-l10n
          python3-openpyxl libreoffice-calc-nogui x11-utils
          shared-mime-info xdg-utils)
 
