@@ -6,6 +6,7 @@
 #include "fenetre/FenetreCorde.h"
 #include "fenetre/Tables.h"
 #include "kit/Controles.h"
+#include "kit/Plateforme.h"
 #include "kit/Zoom.h"
 
 #include <QToolButton>
@@ -40,7 +41,7 @@ void Accueil::Demarre() {
     principale->setAttribute(Qt::WA_DeleteOnClose);
     if (kit::ZoomFenetre* zoom = kit::ZoomDe(principale))
         zoom->PlaceSurEcran();
-    principale->show();
+    kit::MontreFenetre(principale);
     close();
 }
 

@@ -2,10 +2,12 @@
 #include "app/LigneDeCommande.h"
 
 #include "app/Console.h"
+#include "fenetre/FenetreCorde.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -152,6 +154,11 @@ Commande LitLigneDeCommande(int argc, char** argv) {
     if (!options.positionalArguments().isEmpty())
         commande.lecon = options.positionalArguments().constFirst();
     return commande;
+}
+
+void OuvreLeconDemandee(fenetre::FenetreCorde* fenetre, const QString& lecon) {
+    if (const QString raison = fenetre->OuvreLecon(lecon); !raison.isEmpty())
+        QTimer::singleShot(0, fenetre, [fenetre, raison] { fenetre->signaleLecon(raison); });
 }
 
 } // namespace app

@@ -7,6 +7,10 @@
 
 #include <optional>
 
+namespace fenetre {
+class FenetreCorde;
+}
+
 namespace app {
 
 struct Commande {
@@ -18,6 +22,11 @@ struct Commande {
 
 // Reads the options before any window or display exists, so that --help and --version
 // answer on a machine without one. Prints the help, the version or what is wrong.
+// In a page, the page's address stands for it (?lang=, ?lecon=).
 Commande LitLigneDeCommande(int argc, char** argv);
+
+// The lesson the command named, opened in the window, or why not said once the window is
+// shown. In a page, fetched from beside the page first.
+void OuvreLeconDemandee(fenetre::FenetreCorde* fenetre, const QString& lecon);
 
 } // namespace app

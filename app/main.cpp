@@ -4,10 +4,10 @@
 #include "app/LigneDeCommande.h"
 #include "fenetre/FenetreCorde.h"
 #include "kit/Images.h"
+#include "kit/Plateforme.h"
 #include "kit/Zoom.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vibraLIGNE"));
@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    kit::PreparePlateforme();
     kit::InstalleLangue(commande.langue);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(kit::Logo(32)));
@@ -43,12 +44,10 @@ int main(int argc, char* argv[]) {
     auto* accueil = new app::Accueil([lecon = commande.lecon] {
         auto* fenetre = new fenetre::FenetreCorde(sim::HorlogeSysteme());
         if (!lecon.isEmpty())
-            if (const QString raison = fenetre->OuvreLecon(lecon); !raison.isEmpty())
-                QTimer::singleShot(0, fenetre,
-                                   [fenetre, raison] { fenetre->signaleLecon(raison); });
+            app::OuvreLeconDemandee(fenetre, lecon);
         return fenetre;
     });
     kit::ZoomDe(accueil)->PlaceSurEcran();
-    accueil->show();
+    kit::MontreFenetre(accueil);
     return QApplication::exec();
 }

@@ -63,8 +63,9 @@ public:
     // an empty string is a success.
     QString OuvreLecon(const QString& chemin);
     QString EnregistreLecon(const QString& chemin);
-    // Where the lesson dialogs would ask a person, and where a refusal is told.
-    std::function<QString(bool ouvrir)> demandeLecon;
+    // Where the lesson dialogs would ask a person (the answer continues in `suite`), and
+    // where a refusal is told.
+    std::function<void(bool ouvrir, mesure::SuiteOuverture suite)> demandeLecon;
     std::function<void(const QString& message)> signaleLecon;
     const sim::HistoriqueVibreur& Main() const { return main_; }
 

@@ -4,16 +4,16 @@
 
 #include "kit/Controles.h"
 #include "kit/Trouve.h"
+#include "mesure/Dialogues.h"
 #include "mesure/Fichiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -208,17 +208,19 @@ QString FenetreCorde::EnregistreLecon(const QString& chemin) {
 // entries in both context menus.
 void FenetreCorde::ConnecteLecons() {
     const QString filtre = tr("Leçons vibraLIGNE (*.vibraligne)");
-    demandeLecon = [this, filtre](bool ouvrir) {
+    demandeLecon = [this, filtre](bool ouvrir, mesure::SuiteOuverture suite) {
         const QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString depart = QFileInfo(dossier).isDir() ? dossier : QDir::homePath();
-        return ouvrir ? QFileDialog::getOpenFileName(this, tr("Ouvrir une leçon…"), depart, filtre)
-                      : QFileDialog::getSaveFileName(this, tr("Enregistrer la leçon…"),
-                                                     depart + '/' + tr("lecon") + ".vibraligne",
-                                                     filtre);
+        if (ouvrir)
+            mesure::DemandeOuverture(this, tr("Ouvrir une leçon…"), depart, filtre,
+                                     std::move(suite));
+        else
+            mesure::DemandeEnregistrement(
+                this, tr("Enregistrer la leçon…"), depart + '/' + tr("lecon") + ".vibraligne",
+                {filtre}, filtre,
+                [suite](const QString& chemin, const QString&) { suite(chemin); });
     };
-    signaleLecon = [this](const QString& message) {
-        QMessageBox::warning(this, tr("Leçon"), message);
-    };
+    signaleLecon = [this](const QString& message) { mesure::Avertit(this, tr("Leçon"), message); };
     const auto entree = [this](const QString& texte, QKeySequence touches, auto quoi) {
         auto* action = new QAction(texte, this);
         action->setShortcut(touches);
@@ -227,14 +229,16 @@ void FenetreCorde::ConnecteLecons() {
     };
     SepareLesMenus();
     entree(tr("Ouvrir une leçon…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-        if (const QString chemin = demandeLecon(true); !chemin.isEmpty())
+        demandeLecon(true, [this](const QString& chemin) {
             if (const QString raison = OuvreLecon(chemin); !raison.isEmpty())
                 signaleLecon(raison);
+        });
     });
     entree(tr("Enregistrer la leçon…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
-        if (const QString chemin = demandeLecon(false); !chemin.isEmpty())
+        demandeLecon(false, [this](const QString& chemin) {
             if (const QString raison = EnregistreLecon(chemin); !raison.isEmpty())
                 signaleLecon(raison);
+        });
     });
     entree(tr("Réinitialiser"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { Reinitialise(); });
 }

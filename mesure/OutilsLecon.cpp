@@ -12,12 +12,9 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMessageBox>
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -47,37 +44,6 @@ Format FormatXlsx(Tableau tableau) {
             [tableau = std::move(tableau)](QString& raison) {
                 return Classeur(tableau, raison).value_or(QByteArray());
             }};
-}
-
-QString ExtensionDuFiltre(const QString& filtre) {
-    static const QRegularExpression motif(QStringLiteral("\\*\\.(\\w+)"));
-    return motif.match(filtre).captured(1);
-}
-
-// Qt's own dialog, whose texts follow the interface's language; the extension of the
-// chosen type is added to a name typed without one before the dialog asks whether to
-// replace a file.
-QString DemandeParDialogue(QWidget* parent, const QString& titre, const QString& chemin,
-                           const QStringList& filtres, QString& filtreChoisi) {
-    QFileDialog dialogue(parent, titre);
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setNameFilters(filtres);
-    dialogue.selectNameFilter(filtreChoisi);
-    dialogue.setDefaultSuffix(ExtensionDuFiltre(filtreChoisi));
-    dialogue.setDirectory(QFileInfo(chemin).absolutePath());
-    dialogue.selectFile(QFileInfo(chemin).fileName());
-    QObject::connect(
-        &dialogue, &QFileDialog::filterSelected, &dialogue, [&dialogue](const QString& filtre) {
-            const QString extension = ExtensionDuFiltre(filtre);
-            dialogue.setDefaultSuffix(extension);
-            const QString nom = QFileInfo(dialogue.selectedFiles().value(0)).completeBaseName();
-            if (!nom.isEmpty())
-                dialogue.selectFile(nom + '.' + extension);
-        });
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return {};
-    filtreChoisi = dialogue.selectedNameFilter();
-    return dialogue.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -117,11 +83,11 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
         });
 
     demandeChemin = [this](const QString& titre, const QString& chemin, const QStringList& filtres,
-                           QString& filtreChoisi) {
-        return DemandeParDialogue(fenetre_, titre, chemin, filtres, filtreChoisi);
+                           const QString& filtre, SuiteEnregistrement suite) {
+        DemandeEnregistrement(fenetre_, titre, chemin, filtres, filtre, std::move(suite));
     };
     signaleErreur = [this](const QString& message) {
-        QMessageBox::warning(fenetre_, tr("Enregistrement impossible"), message);
+        Avertit(fenetre_, tr("Enregistrement impossible"), message);
     };
 
     confirmation_->hide();
@@ -273,17 +239,21 @@ void OutilsLecon::Propose(const Demande& demande) {
     QStringList filtres;
     for (const Format& f : demande.formats)
         filtres << f.filtre;
-    QString filtre = filtres.constFirst();
     const QString propose = DossierDeDepart(demande.dossier) + '/' + demande.nomPropose + '.' +
                             demande.formats.front().extension;
-    const QString chemin = demandeChemin(demande.titre, propose, filtres, filtre);
-    if (chemin.isEmpty())
-        return;
-    dernierDossier_ = QFileInfo(chemin).absolutePath();
-    const auto format = static_cast<size_t>(std::max<qsizetype>(0, filtres.indexOf(filtre)));
-    if (const QString raison = Enregistre(demande, chemin, format); !raison.isEmpty())
-        signaleErreur(
-            tr("Impossible d'enregistrer « %1 » : %2.").arg(QFileInfo(chemin).fileName(), raison));
+    // The request, with what it froze, waits for the answer as long as the person takes.
+    demandeChemin(demande.titre, propose, filtres, filtres.constFirst(),
+                  [this, demande, filtres](const QString& chemin, const QString& filtre) {
+                      if (chemin.isEmpty())
+                          return;
+                      dernierDossier_ = QFileInfo(chemin).absolutePath();
+                      const auto format =
+                          static_cast<size_t>(std::max<qsizetype>(0, filtres.indexOf(filtre)));
+                      if (const QString raison = Enregistre(demande, chemin, format);
+                          !raison.isEmpty())
+                          signaleErreur(tr("Impossible d'enregistrer « %1 » : %2.")
+                                            .arg(QFileInfo(chemin).fileName(), raison));
+                  });
 }
 
 QString OutilsLecon::Enregistre(const Demande& demande, const QString& chemin, size_t format) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kit/SurfaceDessin.h"
+#include "mesure/Dialogues.h"
 #include "mesure/Mesureur.h"
 #include "scope/Traces.h"
 #include "sim/Etat.h"
@@ -68,10 +69,11 @@ public:
     const QLabel& Confirmation() const { return *confirmation_; }
     QString DernierDossier() const { return dernierDossier_; }
 
-    // Where the dialog would ask a person (the proposed path; the filters, the chosen one
-    // given back), and where a failure or a refusal is told; tests replace them.
-    std::function<QString(const QString& titre, const QString& chemin, const QStringList& filtres,
-                          QString& filtreChoisi)>
+    // Where the dialog would ask a person (the proposed path, the filters and the one
+    // proposed; the answer continues in `suite`), and where a failure or a refusal is told;
+    // tests replace them.
+    std::function<void(const QString& titre, const QString& chemin, const QStringList& filtres,
+                       const QString& filtre, SuiteEnregistrement suite)>
         demandeChemin;
     std::function<void(const QString& message)> signaleErreur;
 

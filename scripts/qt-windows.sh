@@ -1,69 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by scripts/windows: Qt 6.4.2 for Windows, static, built once from Debian's
-# source package qt6-base into the cache. The cache is reused as long as its stamp names
-# the same source and the same configuration.
-cache="${VIBRA_CACHE:-$HOME/.cache/vibraligne}"
-qt_version_source="6.4.2+dfsg-10"
+# Sourced by scripts/windows: Qt 6.4.2 for Windows, and what the program links, built once
+# into the cache.
+source "$racine/scripts/qt-commun.sh"
 qt_windows="$cache/qt-6.4.2-windows"
 
-# What this program does not use stays out; tablet events need wintab.h, which Debian's
-# source leaves out; OpenGL stays on because 6.4.2's Windows platform plugin does not
-# compile without it. The third-party code Qt bundles is used, not the host's.
-qt_windows_options=(
-    -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
-    -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
-    -DFEATURE_system_doubleconversion=OFF -DINPUT_openssl=no
-)
-
-qt_windows_empreinte() {
-    { echo "$qt_version_source"; printf '%s\n' "${qt_windows_options[@]}";
-      cat "$racine/packaging/windows/mingw-w64.cmake"; } | sha256sum | cut -d' ' -f1
-}
-
-# Debian's sources of bookworm, for apt-get source.
-qt_windows_sources_debian() {
-    local liste=/etc/apt/sources.list.d/vibraligne-sources.sources
-    apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $qt_version_source" && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
-        "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
-        $sudo tee "$liste" >/dev/null
-    $sudo apt-get update -q
-}
-
+# Tablet events need wintab.h, which Debian's source leaves out (off for every platform);
+# OpenGL stays on because 6.4.2's Windows platform plugin does not compile without it.
 qt_windows_construit() {
     local empreinte
-    empreinte="$(qt_windows_empreinte)"
-    if [ "$(cat "$qt_windows/.empreinte" 2>/dev/null)" = "$empreinte" ]; then
-        return 0
-    fi
-    echo "Building Qt $qt_version_source for Windows into $qt_windows, once" \
-         "(about 30 minutes on 2 cores)…" >&2
-    qt_windows_sources_debian
-    local travail="$cache/qt-construction"
-    rm -rf "$travail" "$qt_windows"
-    mkdir -p "$travail"
-    (cd "$travail" && apt-get source -q "qt6-base=$qt_version_source" >/dev/null)
-    local source
-    source="$(find "$travail" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
-    cmake -S "$source" -B "$travail/construction" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$racine/packaging/windows/mingw-w64.cmake" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_INSTALL_PREFIX="$qt_windows" "${qt_windows_options[@]}" >&2
-    cmake --build "$travail/construction" >&2
-    cmake --install "$travail/construction" >/dev/null
-    # What the program's notices cite: Debian's copyright file of the source package and
-    # the licence texts it names.
-    mkdir -p "$qt_windows/licences"
-    cp -r "$source/LICENSES" "$qt_windows/licences/"
-    cp "$source/debian/copyright" "$qt_windows/licences/copyright"
-    echo "$empreinte" >"$qt_windows/.empreinte"
-    rm -rf "$travail"
+    empreinte="$({ echo "$qt_version_source"; printf '%s\n' "${qt_options_communes[@]}";
+                   cat "$racine/packaging/windows/mingw-w64.cmake"; } | sha256sum | cut -d' ' -f1)"
+    qt_construit windows "$qt_windows" "$empreinte" \
+        -DCMAKE_TOOLCHAIN_FILE="$racine/packaging/windows/mingw-w64.cmake"
 }
 
 # libxlsxwriter and the zlib it compresses with, static, from Debian's source packages of
@@ -77,7 +25,7 @@ xlsxwriter_windows_construit() {
                    cat "$racine/packaging/windows/mingw-w64.cmake"; } | sha256sum | cut -d' ' -f1)"
     [ "$(cat "$xlsxwriter_windows/.empreinte" 2>/dev/null)" = "$empreinte" ] && return 0
     echo "Building zlib and libxlsxwriter for Windows into $xlsxwriter_windows, once…" >&2
-    qt_windows_sources_debian
+    qt_sources_debian
     local travail="$cache/xlsxwriter-construction"
     rm -rf "$travail" "$xlsxwriter_windows"
     mkdir -p "$travail" "$xlsxwriter_windows"/{include,lib,licences}
@@ -113,7 +61,7 @@ qt_traductions_version="6.4.2-1"
 
 qt_traductions_windows_construit() {
     [ "$(cat "$qt_traductions_windows/.version" 2>/dev/null)" = "$qt_traductions_version" ] && return 0
-    qt_windows_sources_debian
+    qt_sources_debian
     local travail="$cache/qt-traductions-construction"
     rm -rf "$travail" "$qt_traductions_windows"
     mkdir -p "$travail" "$qt_traductions_windows"

@@ -87,7 +87,9 @@ TEST_F(LeconsTest, ABadLessonChangesNothingAndResetIsTheWindowAsItOpened) {
     Prepare(banc);
     QStringList messages;
     banc.fenetre->signaleLecon = [&](const QString& m) { messages << m; };
-    banc.fenetre->demandeLecon = [this](bool) { return Chemin("faute.vibraligne"); };
+    banc.fenetre->demandeLecon = [this](bool, mesure::SuiteOuverture suite) {
+        suite(Chemin("faute.vibraligne"));
+    };
     QFile faute(Chemin("faute.vibraligne"));
     ASSERT_TRUE(faute.open(QIODevice::WriteOnly));
     faute.write(QByteArray::fromStdString(sim::EcritLecon(sim::Lecon{}))
@@ -104,7 +106,9 @@ TEST_F(LeconsTest, ABadLessonChangesNothingAndResetIsTheWindowAsItOpened) {
     EXPECT_TRUE(Pareilles(Photographie(banc), avant));
     EXPECT_EQ(banc.Etat().TempsMs, temps);
 
-    banc.fenetre->demandeLecon = [this](bool) { return Chemin("par-touches"); };
+    banc.fenetre->demandeLecon = [this](bool, mesure::SuiteOuverture suite) {
+        suite(Chemin("par-touches"));
+    };
     QTest::keySequence(banc.fenetre.get(), QKeySequence(Qt::CTRL | Qt::Key_L));
     EXPECT_TRUE(QFile::exists(Chemin("par-touches.vibraligne")));
 

@@ -166,9 +166,9 @@ TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
 
     // Through the keys and the dialog, into a folder that is not there.
     outils.demandeChemin = [this](const QString& titre, const QString&, const QStringList&,
-                                  QString&) {
+                                  const QString& filtre, mesure::SuiteEnregistrement suite) {
         EXPECT_EQ(titre, "Enregistrer les mesures…");
-        return Chemin("absent/mesures.csv");
+        suite(Chemin("absent/mesures.csv"), filtre);
     };
     QTest::keyClick(banc.fenetre.get(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(erreurs.size(), 1);
@@ -313,13 +313,12 @@ TEST_F(OutilsTest, WhatIsSavedIsWhatWasAskedForUnderTheRulesOfTheDialog) {
     QString reponse;
     QString filtreRepondu;
     outils.demandeChemin = [&](const QString&, const QString& chemin, const QStringList& filtres,
-                               QString& filtreChoisi) {
+                               const QString& filtre, mesure::SuiteEnregistrement suite) {
         question = {chemin, filtres};
         for (int tick = 0; tick < 600; ++tick) // six seconds: the 5 s sweep clears the screen
             banc.Tick();
-        if (!filtreRepondu.isEmpty())
-            filtreChoisi = filtreRepondu;
-        return reponse;
+        if (!reponse.isEmpty())
+            suite(reponse, filtreRepondu.isEmpty() ? filtre : filtreRepondu);
     };
     const auto enregistre = [&](QKeySequence touches, const QString& nom,
                                 const QString& filtre = {}) {

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kit/Plateforme.h"
+
+#include <QWidget>
+
+namespace kit {
+
+void PreparePlateforme() {}
+
+void MontreFenetre(QWidget* fenetre) {
+    fenetre->show();
+}
+
+} // namespace kit
