@@ -101,3 +101,79 @@ qt_construit() {
     echo "$empreinte" >"$prefixe/.empreinte"
     rm -rf "$travail"
 }
+
+# libxlsxwriter and the zlib it compresses with, static, from Debian's source packages of
+# the Linux build's versions, into the cache beside Qt (Debian's emcc cannot fetch its own
+# "ports" of them either).
+xlsxwriter_versions=("libxlsxwriter=1.1.4-2" "zlib=1:1.2.13.dfsg-1")
+
+# xlsxwriter_construit NAME PREFIX TOOLCHAIN CC AR: both built into PREFIX, unless its stamp
+# is already this build's.
+xlsxwriter_construit() {
+    local nom="$1" prefixe="$2" chaine="$3" cc="$4" ar="$5"
+    local empreinte
+    empreinte="$({ printf '%s\n' "${xlsxwriter_versions[@]}"; cat "$chaine"; "$cc" --version; } |
+                 sha256sum | cut -d' ' -f1)"
+    [ "$(cat "$prefixe/.empreinte" 2>/dev/null)" = "$empreinte" ] && return 0
+    echo "Building zlib and libxlsxwriter for $nom into $prefixe, once…" >&2
+    qt_sources_debian
+    local travail="$cache/xlsxwriter-construction-$nom"
+    rm -rf "$travail" "$prefixe"
+    mkdir -p "$travail" "$prefixe"/{include,lib,licences}
+    (cd "$travail" && apt-get source -q "${xlsxwriter_versions[@]}" >/dev/null)
+    local zlib xlsx
+    zlib="$(find "$travail" -maxdepth 1 -type d -name 'zlib-*' | head -n 1)"
+    xlsx="$(find "$travail" -maxdepth 1 -type d -name 'libxlsxwriter-*' | head -n 1)"
+    # Debian's source leaves out zlib's makefiles for other systems: its library is its C files.
+    (cd "$zlib" && for c in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback \
+                            inffast inflate inftrees trees uncompr zutil; do
+         "$cc" -O2 -c "$c.c" -o "$c.o"
+     done && "$ar" rcs libz.a ./*.o) >&2
+    cp "$zlib"/zlib.h "$zlib"/zconf.h "$prefixe/include/"
+    cp "$zlib/libz.a" "$prefixe/lib/"
+    cmake -S "$xlsx" -B "$travail/xlsx" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$chaine" \
+        -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF \
+        -DZLIB_INCLUDE_DIR="$prefixe/include" \
+        -DZLIB_LIBRARY="$prefixe/lib/libz.a" \
+        -DCMAKE_INSTALL_PREFIX="$prefixe" >&2
+    cmake --build "$travail/xlsx" >&2
+    cmake --install "$travail/xlsx" >/dev/null
+    cp "$xlsx/debian/copyright" "$prefixe/licences/copyright-libxlsxwriter"
+    cp "$zlib/debian/copyright" "$prefixe/licences/copyright-zlib"
+    echo "$empreinte" >"$prefixe/.empreinte"
+    rm -rf "$travail"
+}
+
+# Qt's own catalogues for the program's languages, which Windows and a page do not have: compiled
+# from Debian's source package qt6-translations of the same Qt, to be built in.
+qt_traductions="$cache/qt-6.4.2-traductions"
+qt_traductions_version="6.4.2-1"
+
+qt_traductions_construit() {
+    [ "$(cat "$qt_traductions/.version" 2>/dev/null)" = "$qt_traductions_version" ] && return 0
+    qt_sources_debian
+    local travail="$cache/qt-traductions-construction"
+    rm -rf "$travail" "$qt_traductions"
+    mkdir -p "$travail" "$qt_traductions"
+    local source
+    if (cd "$travail" && apt-get source -q "qt6-translations=$qt_traductions_version" >/dev/null 2>&1); then
+        source="$(find "$travail" -maxdepth 1 -type d -name 'qt6-translations-*' | head -n 1)"
+        for langue in fr en es de it; do
+            /usr/lib/qt6/bin/lrelease -silent "$source/translations/qtbase_$langue.ts" \
+                -qm "$qt_traductions/qtbase_$langue.qm"
+        done
+        cp "$source/debian/copyright" "$qt_traductions/copyright"
+    else
+        # A mirror without the source (it happens): the catalogues Debian compiled from
+        # that same source, in its package qt6-translations-l10n of the same version.
+        echo "apt-get source qt6-translations failed: using Debian's compiled catalogues" >&2
+        dpkg-query -W -f='${Version}' qt6-translations-l10n | grep -qx "$qt_traductions_version"
+        for langue in fr en es de it; do
+            cp "/usr/share/qt6/translations/qtbase_$langue.qm" "$qt_traductions/"
+        done
+        cp /usr/share/doc/qt6-translations-l10n/copyright "$qt_traductions/copyright"
+    fi
+    echo "$qt_traductions_version" >"$qt_traductions/.version"
+    rm -rf "$travail"
+}

@@ -29,3 +29,10 @@ qt_web_construit() {
     qt_construit web "$qt_web" "$empreinte" -DCMAKE_TOOLCHAIN_FILE="$emscripten_cmake" \
         "${qt_web_options[@]}"
 }
+
+xlsxwriter_web="$cache/xlsxwriter-1.1.4-web"
+
+xlsxwriter_web_construit() {
+    emsdk_prepare
+    xlsxwriter_construit web "$xlsxwriter_web" "$emscripten_cmake" emcc emar
+}

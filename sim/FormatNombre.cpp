@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/FormatNombre.h"
 
-#include <charconv>
-#include <system_error>
+#include "sim/Chiffres.h"
 
 namespace sim {
 namespace {
 
-// std::to_chars never consults the locale, which is the whole point: a French desktop
+// Written in the C locale's form, never the process's, which is the whole point: a French desktop
 // must still show " .5cm".
 template <typename T> std::string Formate(T valeur, int chiffres) {
-    char tampon[64];
-    const auto [fin, erreur] =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::general, chiffres);
-    std::string texte = erreur == std::errc{} ? std::string(tampon, fin) : std::string("0");
+    std::string texte = EcritReel(valeur, std::chars_format::general, chiffres);
+    if (texte.empty())
+        texte = "0";
 
     const bool negatif = !texte.empty() && texte.front() == '-';
     std::string chiffresSeuls = negatif ? texte.substr(1) : texte;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Lecon.h"
 
+#include "sim/Chiffres.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -49,8 +51,7 @@ std::optional<double> Nombre(std::string_view valeur, std::string_view unite) {
         if (c == ',')
             c = '.';
     double x = 0;
-    const auto [fin, erreur] =
-        std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), x);
+    const auto [fin, erreur] = LitReel(chiffres.data(), chiffres.data() + chiffres.size(), x);
     if (erreur != std::errc{} || fin != chiffres.data() + chiffres.size() || !std::isfinite(x))
         return std::nullopt;
     return x;

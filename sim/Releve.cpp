@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Releve.h"
 
+#include "sim/Chiffres.h"
+
 #include "sim/Etat.h"
 
 #include <charconv>
@@ -30,7 +32,7 @@ std::optional<double> LitNombre(std::string champ, FormatCsv format) {
         if (c == format.virgule)
             c = '.';
     double valeur = 0;
-    const auto [fin, erreur] = std::from_chars(champ.data(), champ.data() + champ.size(), valeur);
+    const auto [fin, erreur] = LitReel(champ.data(), champ.data() + champ.size(), valeur);
     if (erreur != std::errc{} || fin != champ.data() + champ.size())
         return std::nullopt;
     return valeur;
@@ -41,10 +43,7 @@ std::optional<double> LitNombre(std::string champ, FormatCsv format) {
 std::string NombreCsv(double valeur, int decimales, FormatCsv format) {
     if (!std::isfinite(valeur))
         return {};
-    char tampon[64];
-    const auto [fin, erreur] =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
-    std::string texte = erreur == std::errc{} ? std::string(tampon, fin) : std::string();
+    std::string texte = EcritReel(valeur, std::chars_format::fixed, decimales);
     for (char& c : texte)
         if (c == '.')
             c = format.virgule;

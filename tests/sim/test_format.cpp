@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "sim/Chiffres.h"
 #include "sim/FormatNombre.h"
 #include "sim/Parametres.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale>
 
 namespace {
@@ -45,6 +48,9 @@ TEST(FormatNombre, LabelsMatchTheProgramsOwnFormat) {
 }
 
 TEST(FormatNombre, IgnoresAFrenchLocale) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "a page's C library has the C locale only";
+#endif
     // A French locale must take (on Linux, the one the build compiles for the tests under
     // LOCPATH): without it, this would prove nothing.
 #ifdef _WIN32
@@ -59,8 +65,55 @@ TEST(FormatNombre, IgnoresAFrenchLocale) {
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(sim::FormatDouble(2.5), " 2.5");
     EXPECT_EQ(sim::FormatSimple(0.7f), " .7");
+    // The C library's way too, which follows the locale unless held to the point.
+    EXPECT_EQ(sim::EcritReelC(2.5, std::chars_format::fixed, 2), "2.50");
+    double lu = 0;
+    const char texte[] = "2.5";
+    EXPECT_EQ(sim::LitReelC(texte, texte + 3, lu).ptr, texte + 3);
+    EXPECT_EQ(lu, 2.5);
     std::setlocale(LC_ALL, "C");
     std::locale::global(std::locale::classic());
 }
+
+#if !defined(_LIBCPP_VERSION)
+// The C library's way, which a page's build uses, reads and writes as the C++ library
+// does: where it stops, what it refuses, and the value to the bit.
+TEST(Chiffres, TheCLibrarysWayIsTheCppLibrarys) {
+    const char* textes[] = {"1",     "-2.5",
+                            ".5",    "5.",
+                            "1e3",   "1E-3",
+                            "1e",    "1e+",
+                            "-",     "+1",
+                            " 1",    "0x10",
+                            "",      ".",
+                            "inf",   "-Infinity",
+                            "nan",   "nan(x1)",
+                            "1e400", "1e-400",
+                            "12a",   "0.1000000000000000055511151231257827",
+                            "1,5",   "--1",
+                            "e5"};
+    for (const char* texte : textes) {
+        const char* fin = texte + std::strlen(texte);
+        double attendu = -7, obtenu = -7;
+        const auto a = std::from_chars(texte, fin, attendu);
+        const auto b = sim::LitReelC(texte, fin, obtenu);
+        EXPECT_EQ(b.ptr - texte, a.ptr - texte) << texte;
+        EXPECT_EQ(b.ec, a.ec) << texte;
+        if (a.ec == std::errc{} && !std::isnan(attendu)) {
+            EXPECT_EQ(obtenu, attendu) << texte;
+        }
+    }
+    for (double x : {0.0, -0.0, 2.5, 0.1, 1.0 / 3, -1234.5678, 1e-7, 3.5e21, 0.7f * 1.0}) {
+        for (int precision : {0, 1, 4, 7, 15}) {
+            for (auto format : {std::chars_format::fixed, std::chars_format::general}) {
+                char tampon[400];
+                const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, format, precision);
+                EXPECT_EQ(sim::EcritReelC(x, format, precision), std::string(tampon, r.ptr))
+                    << x << " " << precision;
+            }
+        }
+    }
+}
+#endif
 
 } // namespace
