@@ -3,6 +3,7 @@
 #include "app/Console.h"
 #include "app/LigneDeCommande.h"
 #include "fenetre/FenetreCorde.h"
+#include "kit/AppuiLong.h"
 #include "kit/Images.h"
 #include "kit/Plateforme.h"
 #include "kit/Zoom.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     kit::PreparePlateforme();
+    kit::ActiveAppuiLong();
     kit::InstalleLangue(commande.langue);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(kit::Logo(32)));

@@ -2,6 +2,7 @@
 #include "mesure/OutilsLecon.h"
 
 #include "mesure/Classeur.h"
+#include "kit/MenuContextuel.h"
 #include "mesure/Fichiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
@@ -116,7 +117,7 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
     action(tr("Enregistrer l'image…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
            [this] { Propose(Image()); });
     for (kit::SurfaceDessin* s : {&animation_, &oscillo_}) {
-        s->setContextMenuPolicy(Qt::ActionsContextMenu);
+        kit::MetUnMenu(s);
         s->setToolTip(tr("Survoler : lire les valeurs · Glisser : mesurer · Clic droit : "
                          "enregistrer, copier"));
     }
