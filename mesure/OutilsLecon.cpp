@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mesure/OutilsLecon.h"
 
-#include "mesure/Classeur.h"
 #include "kit/MenuContextuel.h"
+#include "mesure/Classeur.h"
 #include "mesure/Fichiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
