@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetre/FenetreAide.h"
 
+#include "kit/Plateforme.h"
+
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QPointer>
@@ -44,8 +46,9 @@ QString FenetreAide::Texte() {
                     "l'écart horizontal, Δy l'écart vertical ; sur l'écran, 1/Δt donne la "
                     "fréquence. La mesure reste jusqu'au prochain clic ou à l'effacement de "
                     "l'écran."),
-                 tr("Le clic droit ouvre le menu : enregistrer les mesures, le profil de la "
-                    "corde ou l'image, copier l'image ; choisir le ralenti.") +
+                 tr("Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : "
+                    "enregistrer les mesures, le profil de la corde ou l'image, copier l'image ; "
+                    "choisir le ralenti.") +
                      QStringLiteral("<p>%1</p>")
                          .arg(tr("En vibration solitaire, le bloc du vibreur se saisit à la "
                                  "souris : la corde emporte le mouvement de la main, amorti et "
@@ -70,8 +73,10 @@ QString FenetreAide::Texte() {
                       tr("vibraLIGNE %1, logiciel libre sous licence GNU GPL version 3 ou "
                          "ultérieure (GPL-3.0-or-later). Construit avec Qt %2 ; fonctionne avec "
                          "Qt %3.")
-                          .arg(QStringLiteral(VIBRA_VERSION), QStringLiteral(QT_VERSION_STR),
-                               QString::fromLatin1(qVersion())));
+                          .arg(kit::Edition().isEmpty()
+                                   ? QStringLiteral(VIBRA_VERSION)
+                                   : QStringLiteral(VIBRA_VERSION " (%1)").arg(kit::Edition()),
+                               QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())));
     return texte;
 }
 

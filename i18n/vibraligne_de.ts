@@ -427,6 +427,18 @@ Physikunterricht</translation>
         <source>il manque la ligne « %1 »</source>
         <translation>die Zeile „%1“ fehlt</translation>
     </message>
+    <message>
+        <source>la page manque de mémoire</source>
+        <translation>der Seite fehlt Speicher</translation>
+    </message>
+    <message>
+        <source>absent du site de la page</source>
+        <translation>nicht auf der Website der Seite</translation>
+    </message>
+    <message>
+        <source>seul un fichier du site de la page peut être lu</source>
+        <translation>nur eine Datei der eigenen Website der Seite kann gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>LigneDeCommande</name>
@@ -503,6 +515,13 @@ Physikunterricht</translation>
     <message>
         <source>Arguments :</source>
         <translation>Argumente:</translation>
+    </message>
+</context>
+<context>
+    <name>Plateforme</name>
+    <message>
+        <source>version pour navigateur, WebAssembly</source>
+        <translation>Browser-Version, WebAssembly</translation>
     </message>
 </context>
 <context>
@@ -654,10 +673,6 @@ Physikunterricht</translation>
         <translation>auf dem Block des Erregers, beim einzelnen Puls: verschiebt ihn um 0,1 cm (mit Umschalt um 0,5 cm); Pos1 bringt ihn in Ruhe</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
-        <translation>Die rechte Taste öffnet das Menü: Messwerte, Profil des Seils oder Bild speichern, Bild kopieren; Zeitlupe wählen.</translation>
-    </message>
-    <message>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>Beim einzelnen Puls lässt sich der Block des Erregers mit der Maus greifen: das Seil trägt die Bewegung der Hand fort, gedämpft und reflektiert wie ein Puls. Losgelassen bleibt er, wo er ist; eine Puls-Taste oder ein Wechsel des Reiters bringt ihn in Ruhe.</translation>
     </message>
@@ -668,6 +683,10 @@ Physikunterricht</translation>
     <message>
         <source>réinitialiser : tout comme au démarrage</source>
         <translation>zurücksetzen: alles wie beim Start</translation>
+    </message>
+    <message>
+        <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>Die rechte Maustaste, oder auf einem Touchscreen langes Drücken, öffnet das Menü: die Messungen, das Profil des Seils oder das Bild speichern, das Bild kopieren; die Zeitlupe wählen.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +961,14 @@ Physikunterricht</translation>
     <message>
         <source>Enregistré : %1</source>
         <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Copie impossible</source>
+        <translation>Kopieren nicht möglich</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
+        <translation>Dieser Browser lässt die Seite das Bild nicht kopieren. Speichern Sie es stattdessen (Strg+Umschalt+S) und fügen Sie dann die Datei ein.</translation>
     </message>
 </context>
 </TS>

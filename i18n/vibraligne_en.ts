@@ -427,6 +427,18 @@ physics classroom</translation>
         <source>il manque la ligne « %1 »</source>
         <translation>the line &quot;%1&quot; is missing</translation>
     </message>
+    <message>
+        <source>la page manque de mémoire</source>
+        <translation>the page is out of memory</translation>
+    </message>
+    <message>
+        <source>absent du site de la page</source>
+        <translation>not on the page&apos;s site</translation>
+    </message>
+    <message>
+        <source>seul un fichier du site de la page peut être lu</source>
+        <translation>only a file on the page&apos;s own site can be read</translation>
+    </message>
 </context>
 <context>
     <name>LigneDeCommande</name>
@@ -503,6 +515,13 @@ physics classroom</translation>
     <message>
         <source>Arguments :</source>
         <translation>Arguments:</translation>
+    </message>
+</context>
+<context>
+    <name>Plateforme</name>
+    <message>
+        <source>version pour navigateur, WebAssembly</source>
+        <translation>browser version, WebAssembly</translation>
     </message>
 </context>
 <context>
@@ -654,10 +673,6 @@ physics classroom</translation>
         <translation>on the vibrator&apos;s block, in the solitary mode: moves it by 0.1 cm (with Shift, by 0.5 cm); Home brings it back to rest</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
-        <translation>The right button opens the menu: save the measurements, the string&apos;s profile or the picture, copy the picture; choose slow motion.</translation>
-    </message>
-    <message>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>In the solitary mode, the vibrator&apos;s block can be taken with the mouse: the string carries the hand&apos;s motion away, damped and reflected as a pulse is. Let go, it stays where it is; a pulse button or a change of tab brings it back to rest.</translation>
     </message>
@@ -668,6 +683,10 @@ physics classroom</translation>
     <message>
         <source>réinitialiser : tout comme au démarrage</source>
         <translation>reset: everything as at start</translation>
+    </message>
+    <message>
+        <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>The right button, or on a touch screen a long press, opens the menu: save the measurements, the string&apos;s profile or the picture, copy the picture; choose slow motion.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +961,14 @@ physics classroom</translation>
     <message>
         <source>Enregistré : %1</source>
         <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Copie impossible</source>
+        <translation>Cannot copy</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
+        <translation>This browser does not let the page copy the picture. Save it instead (Ctrl+Shift+S), then insert the file.</translation>
     </message>
 </context>
 </TS>

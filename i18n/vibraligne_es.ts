@@ -427,6 +427,18 @@ de física</translation>
         <source>il manque la ligne « %1 »</source>
         <translation>falta la línea «%1»</translation>
     </message>
+    <message>
+        <source>la page manque de mémoire</source>
+        <translation>la página no tiene memoria suficiente</translation>
+    </message>
+    <message>
+        <source>absent du site de la page</source>
+        <translation>no está en el sitio de la página</translation>
+    </message>
+    <message>
+        <source>seul un fichier du site de la page peut être lu</source>
+        <translation>solo se puede leer un archivo del sitio de la página</translation>
+    </message>
 </context>
 <context>
     <name>LigneDeCommande</name>
@@ -503,6 +515,13 @@ de física</translation>
     <message>
         <source>Arguments :</source>
         <translation>Argumentos:</translation>
+    </message>
+</context>
+<context>
+    <name>Plateforme</name>
+    <message>
+        <source>version pour navigateur, WebAssembly</source>
+        <translation>versión para navegador, WebAssembly</translation>
     </message>
 </context>
 <context>
@@ -654,10 +673,6 @@ de física</translation>
         <translation>en el bloque del vibrador, en vibración solitaria: lo mueve 0,1 cm (con Mayús, 0,5 cm); Inicio lo devuelve al reposo</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
-        <translation>El botón derecho abre el menú: guardar las medidas, el perfil de la cuerda o la imagen, copiar la imagen; elegir la cámara lenta.</translation>
-    </message>
-    <message>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>En vibración solitaria, el bloque del vibrador se toma con el ratón: la cuerda se lleva el movimiento de la mano, amortiguado y reflejado como un impulso. Al soltarlo, se queda donde está; un botón de impulso o un cambio de pestaña lo devuelve al reposo.</translation>
     </message>
@@ -668,6 +683,10 @@ de física</translation>
     <message>
         <source>réinitialiser : tout comme au démarrage</source>
         <translation>reiniciar: todo como al arrancar</translation>
+    </message>
+    <message>
+        <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>El botón derecho, o en una pantalla táctil una pulsación larga, abre el menú: guardar las medidas, el perfil de la cuerda o la imagen, copiar la imagen; elegir la cámara lenta.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +961,14 @@ de física</translation>
     <message>
         <source>Enregistré : %1</source>
         <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>Copie impossible</source>
+        <translation>No se puede copiar</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
+        <translation>Este navegador no deja que la página copie la imagen. Guárdela (Ctrl+Mayús+S) y luego inserte el archivo.</translation>
     </message>
 </context>
 </TS>

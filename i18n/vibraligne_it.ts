@@ -427,6 +427,18 @@ di fisica</translation>
         <source>il manque la ligne « %1 »</source>
         <translation>manca la riga «%1»</translation>
     </message>
+    <message>
+        <source>la page manque de mémoire</source>
+        <translation>la pagina non ha memoria sufficiente</translation>
+    </message>
+    <message>
+        <source>absent du site de la page</source>
+        <translation>assente dal sito della pagina</translation>
+    </message>
+    <message>
+        <source>seul un fichier du site de la page peut être lu</source>
+        <translation>si può leggere solo un file del sito della pagina</translation>
+    </message>
 </context>
 <context>
     <name>LigneDeCommande</name>
@@ -503,6 +515,13 @@ di fisica</translation>
     <message>
         <source>Arguments :</source>
         <translation>Argomenti:</translation>
+    </message>
+</context>
+<context>
+    <name>Plateforme</name>
+    <message>
+        <source>version pour navigateur, WebAssembly</source>
+        <translation>versione per browser, WebAssembly</translation>
     </message>
 </context>
 <context>
@@ -654,10 +673,6 @@ di fisica</translation>
         <translation>sul blocco del vibratore, in vibrazione solitaria: lo sposta di 0,1 cm (con Maiusc, di 0,5 cm); Inizio lo riporta a riposo</translation>
     </message>
     <message>
-        <source>Le clic droit ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
-        <translation>Il tasto destro apre il menu: salvare le misure, il profilo della corda o l&apos;immagine, copiare l&apos;immagine; scegliere il rallentatore.</translation>
-    </message>
-    <message>
         <source>En vibration solitaire, le bloc du vibreur se saisit à la souris : la corde emporte le mouvement de la main, amorti et réfléchi comme une impulsion. Lâché, il reste où il est ; un bouton d&apos;impulsion ou un changement d&apos;onglet le remet au repos.</source>
         <translation>In vibrazione solitaria, il blocco del vibratore si afferra con il mouse: la corda porta via il movimento della mano, smorzato e riflesso come un impulso. Lasciato, resta dov&apos;è; un pulsante d&apos;impulso o un cambio di scheda lo riporta a riposo.</translation>
     </message>
@@ -668,6 +683,10 @@ di fisica</translation>
     <message>
         <source>réinitialiser : tout comme au démarrage</source>
         <translation>reimpostare: tutto come all&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
+        <translation>Il tasto destro, o su uno schermo tattile una pressione prolungata, apre il menu: salvare le misure, il profilo della corda o l&apos;immagine, copiare l&apos;immagine; scegliere il rallentatore.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +961,14 @@ di fisica</translation>
     <message>
         <source>Enregistré : %1</source>
         <translation>Salvato: %1</translation>
+    </message>
+    <message>
+        <source>Copie impossible</source>
+        <translation>Copia impossibile</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
+        <translation>Questo browser non lascia che la pagina copi l&apos;immagine. Salvatela invece (Ctrl+Maiusc+S), poi inserite il file.</translation>
     </message>
 </context>
 </TS>

@@ -11,4 +11,8 @@ void MontreFenetre(QWidget* fenetre) {
     fenetre->show();
 }
 
+QString Edition() {
+    return {};
+}
+
 } // namespace kit

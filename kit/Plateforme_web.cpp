@@ -2,6 +2,7 @@
 // A page has no fonts of its own to offer Qt, and no desktop to place a window on.
 #include "kit/Plateforme.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QWidget>
 
@@ -16,6 +17,10 @@ void PreparePlateforme() {
 
 void MontreFenetre(QWidget* fenetre) {
     fenetre->showFullScreen();
+}
+
+QString Edition() {
+    return QCoreApplication::translate("Plateforme", "version pour navigateur, WebAssembly");
 }
 
 } // namespace kit

@@ -4,6 +4,7 @@
 #include "kit/MenuContextuel.h"
 #include "mesure/Classeur.h"
 #include "mesure/Fichiers.h"
+#include "mesure/PressePapiers.h"
 #include "sim/Excitation.h"
 #include "sim/ModeleOnde.h"
 #include "sim/Releve.h"
@@ -11,11 +12,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QBuffer>
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLocale>
+#include <QPointer>
 
 #include <cmath>
 
@@ -297,7 +297,12 @@ void OutilsLecon::Confirme(const QString& chemin) {
 }
 
 void OutilsLecon::CopieImage() const {
-    QGuiApplication::clipboard()->setImage(PhotoFenetre());
+    CopieDansLePressePapiers(PhotoFenetre(), [fenetre = QPointer<QWidget>(fenetre_)] {
+        if (fenetre)
+            Avertit(fenetre, tr("Copie impossible"),
+                    tr("Ce navigateur ne laisse pas la page copier l'image. Enregistrez-la "
+                       "plutôt (Ctrl+Maj+S), puis insérez le fichier."));
+    });
 }
 
 } // namespace mesure

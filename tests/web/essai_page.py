@@ -95,6 +95,17 @@ class Ecran:
                    for j in range(y, y + h) for i in range(x, x + l))
 
 
+def lit(ecran):
+    """The text on a screenshot, in English, as tesseract reads it at twice the size."""
+    agrandie = ecran.chemin[:-4] + "-ocr.png"
+    subprocess.run(["convert", ecran.chemin, "-resize", "200%", "-colorspace", "Gray", agrandie],
+                   check=True)
+    texte = subprocess.run(["tesseract", agrandie, "-", "-l", "eng"], capture_output=True,
+                           text=True).stdout.replace("\n", " ")
+    print("read on the screen:", texte[:300])
+    return texte
+
+
 def souris(x, y, type_, bouton="left", clics=1):
     cdp("Input.dispatchMouseEvent", type=type_, x=x, y=y, button=bouton, clickCount=clics)
 
@@ -201,6 +212,25 @@ try:
             "a long press opens the context menu")
     touche("Escape", "Escape", 27)
 
+    # Ctrl+C: the picture on the clipboard where the browser allows it, and said where not.
+    origine_site = adresse.rsplit("/", 1)[0]
+    cdp("Browser.grantPermissions", origin=origine_site,
+        permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+    touche("c", "KeyC", 67, modificateurs=2)
+    types = navigateur.execute_async_script("""
+        const fini = arguments[arguments.length - 1];
+        setTimeout(() => navigator.clipboard.read().then(
+            elements => fini(elements.flatMap(e => e.types)), e => fini(String(e))), 1000);""")
+    verifie("image/png" in types, "Ctrl+C puts the picture on the clipboard (%s)" % types)
+    cdp("Browser.resetPermissions")
+    cdp("Browser.setPermission", origin=origine_site, permission={"name": "clipboard-write"},
+        setting="denied")
+    touche("c", "KeyC", 67, modificateurs=2)
+    time.sleep(1)
+    verifie("does not let the page copy" in lit(Ecran("copie-refusee")),
+            "a browser that refuses the clipboard is said to")
+    touche("Return", "Enter", 13)
+
     # A lesson named in the address: opened; Ctrl+S downloads its measurements under the
     # name the program proposes in French.
     accueil, z, origine = ouvre("?lang=fr&lecon=deux-capteurs.vibraligne")
@@ -236,12 +266,7 @@ try:
     clique(*centre("accueil", "Command1", z, origine))
     attend(lambda: Ecran("faute").couleur(5, 5) == "#C0C0C0")
     time.sleep(2)
-    faute = Ecran("faute-message")
-    subprocess.run(["convert", faute.chemin, "-resize", "200%", "-colorspace", "Gray",
-                    os.path.join(travail, "faute-ocr.png")], check=True)
-    lu = subprocess.run(["tesseract", os.path.join(travail, "faute-ocr.png"), "-", "-l", "eng"],
-                        capture_output=True, text=True).stdout.replace("\n", " ")
-    print("read on the screen:", lu[:400])
+    lu = lit(Ecran("faute-message"))
     verifie("faute.vibraligne" in lu and "line 10" in lu and "celerite" in lu,
             "a bad lesson's message names the file, the line and the setting")
 finally:
