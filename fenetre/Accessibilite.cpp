@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -243,9 +244,12 @@ QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) 
         return new MarqueurAccessible(static_cast<Marqueur*>(objet));
     // Both windows are plain widgets of their own class, asked for here at that class, before
     // Qt's interface for a plain widget; which window it is, its layout name tells, when asked.
+    // Qt's own windows of the same shape (a context menu is a window whose class derives
+    // from QWidget too) keep Qt's interfaces, which know their entries: this program's
+    // classes live in namespaces, Qt's do not.
     const QMetaObject* meta = objet->metaObject();
     if (objet->isWidgetType() && static_cast<QWidget*>(objet)->isWindow() &&
-        classe == QLatin1String(meta->className()) &&
+        classe == QLatin1String(meta->className()) && std::strchr(meta->className(), ':') &&
         meta->superClass() == &QWidget::staticMetaObject)
         return new FenetreAccessible(static_cast<QWidget*>(objet));
     return nullptr;

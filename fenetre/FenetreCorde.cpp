@@ -19,6 +19,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -96,6 +99,17 @@ void FenetreCorde::keyPressEvent(QKeyEvent* evenement) {
     case Qt::Key_F11:
         setWindowState(windowState() ^ Qt::WindowFullScreen);
         break;
+    case Qt::Key_F10: {
+        // Shift+F10 is the Menu key of a keyboard without one; Qt maps only the Menu key.
+        if (evenement->modifiers() != Qt::ShiftModifier) {
+            QWidget::keyPressEvent(evenement);
+            return;
+        }
+        QWidget* cible = focusWidget() ? focusWidget() : this;
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        QCoreApplication::sendEvent(cible, &menu);
+        break;
+    }
     case Qt::Key_Escape:
         if (!isFullScreen()) {
             QWidget::keyPressEvent(evenement);
@@ -107,6 +121,24 @@ void FenetreCorde::keyPressEvent(QKeyEvent* evenement) {
         QWidget::keyPressEvent(evenement);
         return;
     }
+    evenement->accept();
+}
+
+void FenetreCorde::contextMenuEvent(QContextMenuEvent* evenement) {
+    if (evenement->reason() != QContextMenuEvent::Keyboard) {
+        QWidget::contextMenuEvent(evenement);
+        return;
+    }
+    QWidget* oscillo = &ecran_->Surface();
+    const QWidget* focus = focusWidget();
+    const bool aDroite =
+        focus && focus->mapTo(this, QPoint()).x() >= oscillo->mapTo(this, QPoint()).x();
+    QWidget* surface = (aDroite || animation_->isHidden()) && oscillo->isVisible() ? oscillo
+                       : animation_->isVisible()                                   ? animation_
+                                                                                   : nullptr;
+    if (!surface)
+        return;
+    emit surface->customContextMenuRequested(QPoint(surface->width() / 4, surface->height() / 4));
     evenement->accept();
 }
 

@@ -73,6 +73,9 @@ protected:
     // Space plays or pauses, P steps; a focused control that uses the key keeps it. F11
     // goes to full screen and back; Escape leaves it.
     void keyPressEvent(QKeyEvent* evenement) override;
+    // The Menu key or Shift+F10 on a control without a menu of its own: the menu of the
+    // screen beside it (the oscilloscope's for the right column, else the string view's).
+    void contextMenuEvent(QContextMenuEvent* evenement) override;
 
 private:
     void Charge();

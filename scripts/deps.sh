@@ -8,7 +8,7 @@ paquets=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark
          qt6-tools-dev qt6-l10n-tools lintian
          libxlsxwriter-dev zlib1g-dev qt6-translations-l10n
          python3-openpyxl libreoffice-calc-nogui x11-utils
-         shared-mime-info)
+         shared-mime-info xdotool)
 
 installe_dependances() {
     local manquants=()
