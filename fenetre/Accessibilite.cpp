@@ -224,11 +224,12 @@ private:
     PoigneeVibreur* Poignee() const { return static_cast<PoigneeVibreur*>(widget()); }
 };
 
-// The word after a save: an alert, which a screen reader reads out when it shows.
+// The word after a save: a notification, which a screen reader reads out when it shows
+// (an alert is read only when it takes the focus, which this word must not do).
 class AnnonceAccessible : public QAccessibleWidget {
 public:
     explicit AnnonceAccessible(QWidget* annonce)
-        : QAccessibleWidget(annonce, QAccessible::AlertMessage) {}
+        : QAccessibleWidget(annonce, QAccessible::Notification) {}
 };
 
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {

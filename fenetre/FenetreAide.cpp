@@ -88,6 +88,8 @@ FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent) {
     auto* texte = new QTextBrowser(this);
     texte->setObjectName(QStringLiteral("TexteAide"));
     texte->setAccessibleName(tr("Aide"));
+    // A caret, as in a page read without a mouse: a screen reader reads the line it comes to.
+    texte->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     texte->setHtml(Texte());
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::close);

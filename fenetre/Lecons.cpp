@@ -198,8 +198,10 @@ QString FenetreCorde::EnregistreLecon(const QString& chemin) {
         cible += QStringLiteral(".vibraligne");
     const QString raison =
         mesure::EcritFichier(cible, QByteArray::fromStdString(sim::EcritLecon(Lecon())));
-    if (raison.isEmpty())
+    if (raison.isEmpty()) {
+        outils_->Confirme(cible);
         return {};
+    }
     return QCoreApplication::translate("Lecon", "La leçon « %1 » n'a pas été enregistrée : %2.")
         .arg(QFileInfo(cible).fileName(), raison);
 }

@@ -9,7 +9,6 @@
 #include "sim/ModeleOnde.h"
 #include "sim/Releve.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QBuffer>
 #include <QDir>
@@ -18,6 +17,7 @@
 #include <QPointer>
 
 #include <cmath>
+#include <utility>
 
 namespace mesure {
 namespace {
@@ -53,7 +53,7 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
                          kit::SurfaceDessin& oscillo, const sim::EtatSimulation& etat,
                          const scope::Traces& traces, const view::Capteurs& capteurs)
     : QObject(fenetre), fenetre_(fenetre), animation_(animation), oscillo_(oscillo), etat_(etat),
-      traces_(traces), capteurs_(capteurs), confirmation_(new QLabel(fenetre)) {
+      traces_(traces), capteurs_(capteurs), confirmation_(NouvelleConfirmation(fenetre)) {
     corde_ = std::make_unique<Mesureur>(
         animation,
         [this](QPointF u) {
@@ -91,15 +91,9 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
         Avertit(fenetre_, tr("Enregistrement impossible"), message);
     };
 
-    confirmation_->hide();
-    confirmation_->setObjectName(QStringLiteral("Confirmation"));
-    confirmation_->setStyleSheet(
-        QStringLiteral("background: rgba(255, 255, 255, 235); color: rgb(60, 60, 60); "
-                       "border: 1px solid rgb(160, 160, 200); padding: 2px 6px;"));
-    confirmation_->setFocusPolicy(Qt::NoFocus);
     finConfirmation_.setSingleShot(true);
     finConfirmation_.setInterval(4000);
-    connect(&finConfirmation_, &QTimer::timeout, confirmation_, &QWidget::hide);
+    connect(&finConfirmation_, &QTimer::timeout, this, [this] { confirmation_->hide(); });
 
     const auto action = [this](const QString& texte, QKeySequence touches, auto quoi) {
         auto* a = new QAction(texte, fenetre_);
@@ -278,7 +272,22 @@ QString OutilsLecon::Enregistre(const Demande& demande, const QString& chemin, s
     return raison;
 }
 
+QLabel* OutilsLecon::NouvelleConfirmation(QWidget* fenetre) {
+    auto* confirmation = new QLabel(fenetre);
+    confirmation->hide();
+    confirmation->setObjectName(QStringLiteral("Confirmation"));
+    confirmation->setStyleSheet(
+        QStringLiteral("background: rgba(255, 255, 255, 235); color: rgb(60, 60, 60); "
+                       "border: 1px solid rgb(160, 160, 200); padding: 2px 6px;"));
+    confirmation->setFocusPolicy(Qt::NoFocus);
+    return confirmation;
+}
+
 void OutilsLecon::Confirme(const QString& chemin) {
+    // A screen reader speaks a notification as it comes to show, by the name it keeps of the
+    // object: each word is a new one, so that a save soon after another is heard, and heard
+    // with its own name.
+    delete std::exchange(confirmation_, NouvelleConfirmation(fenetre_));
     const QString texte = tr("Enregistré : %1").arg(QFileInfo(chemin).fileName());
     confirmation_->setFont(animation_.font());
     confirmation_->setText(texte);
@@ -291,9 +300,6 @@ void OutilsLecon::Confirme(const QString& chemin) {
     confirmation_->show();
     confirmation_->raise();
     finConfirmation_.start();
-    // Read out by a screen reader as the word it is, without taking the focus.
-    QAccessibleEvent annonce(confirmation_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&annonce);
 }
 
 void OutilsLecon::CopieImage() const {

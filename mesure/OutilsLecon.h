@@ -61,6 +61,8 @@ public:
     QString EnregistreProfil(const QString& chemin) { return Enregistre(Profil(), chemin); }
     QString EnregistreImage(const QString& chemin) { return Enregistre(Image(), chemin); }
     void CopieImage() const;
+    // The word that a file was written, for a few seconds, whoever wrote it.
+    void Confirme(const QString& chemin);
     // The window's pixels without the pointer's readout nor the word after a save.
     QImage PhotoFenetre() const;
 
@@ -79,7 +81,7 @@ public:
 
 private:
     void Propose(const Demande& demande);
-    void Confirme(const QString& chemin);
+    static QLabel* NouvelleConfirmation(QWidget* fenetre);
     QString DossierDeDepart(QStandardPaths::StandardLocation lieu) const;
 
     QWidget* fenetre_;

@@ -65,6 +65,8 @@ TEST_F(LeconsTest, ASavedLessonOpensAsTheSameWindow) {
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly)) << "the extension added";
     const QByteArray texte = fichier.readAll();
     EXPECT_TRUE(texte.startsWith("vibraLIGNE-lecon 1\n")) << texte.constData();
+    EXPECT_EQ(ici.fenetre->Outils().Confirmation().text(), "Enregistré : deux-capteurs.vibraligne")
+        << "a saved lesson is confirmed as every other file";
     EXPECT_TRUE(texte.contains("frequence = 2 Hz\n")) << texte.constData();
     EXPECT_TRUE(texte.contains("capteur2 = 8 cm")) << texte.constData();
     for (aide::Banc* banc : {&ici, &ailleurs}) {

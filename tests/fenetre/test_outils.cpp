@@ -355,7 +355,7 @@ TEST_F(OutilsTest, WhatIsSavedIsWhatWasAskedForUnderTheRulesOfTheDialog) {
     EXPECT_EQ(outils.Confirmation().text(), "Enregistré : vide.csv");
     QAccessibleInterface* annonce =
         QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&outils.Confirmation()));
-    EXPECT_EQ(annonce->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(annonce->role(), QAccessible::Notification);
     EXPECT_EQ(annonce->text(QAccessible::Name), "Enregistré : vide.csv");
     EXPECT_FALSE(outils.PhotoFenetre() == banc.fenetre->grab().toImage()) << "never in pictures";
 
