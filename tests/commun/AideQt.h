@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QEvent>
+#include <QObject>
 #include <QScreen>
 #include <QTest>
 
@@ -34,14 +36,24 @@ struct HorlogeFactice {
     }
 };
 
+// Swallows a timer's own timeouts: it stays started, at its interval, and never fires.
+struct TimerMuet : QObject {
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        return evenement->type() == QEvent::Timer;
+    }
+};
+
 struct Banc {
     HorlogeFactice horloge;
+    TimerMuet muet;
     std::unique_ptr<fenetre::FenetreCorde> fenetre;
 
     explicit Banc(bool montre = true)
         : fenetre(std::make_unique<fenetre::FenetreCorde>(horloge.Fonction())) {
-        // Ticks are run by hand: the real timer must not add any behind the test's back,
-        // but its enabled state is the program's state, so it keeps it.
+        // Ticks are run by hand: the real timer must not add any behind the test's back (one
+        // between two looks at the screen tells them apart), but its enabled state is the
+        // program's state, so it keeps it.
+        fenetre->Timer1().installEventFilter(&muet);
         if (montre) {
             fenetre->show();
             (void)QTest::qWaitForWindowExposed(fenetre.get());

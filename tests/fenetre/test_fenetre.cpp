@@ -28,6 +28,11 @@ TEST(FenetreCorde, FirstShowMatchesTheLayoutsInitialState) {
     EXPECT_EQ(f.size(), QSize(1280, 720));
     EXPECT_TRUE(f.Timer1().isActive());
     EXPECT_EQ(f.Timer1().interval(), 10);
+    // Started, yet it ticks only when the test says: nothing moves on its own.
+    const double temps = banc.Etat().TempsMs;
+    banc.horloge.secondes += 1;
+    QTest::qWait(40);
+    EXPECT_EQ(banc.Etat().TempsMs, temps);
 
     struct Visibilite {
         const char* nom;
