@@ -213,6 +213,13 @@
     </message>
 </context>
 <context>
+    <name>Dialogues</name>
+    <message>
+        <source>Télécharger « %1 » sous quel type de fichier ?</source>
+        <translation>¿Descargar «%1» como qué tipo de archivo?</translation>
+    </message>
+</context>
+<context>
     <name>Disposition</name>
     <message>
         <source>Animation</source>

@@ -213,6 +213,13 @@
     </message>
 </context>
 <context>
+    <name>Dialogues</name>
+    <message>
+        <source>Télécharger « %1 » sous quel type de fichier ?</source>
+        <translation>Scaricare «%1» come quale tipo di file?</translation>
+    </message>
+</context>
+<context>
     <name>Disposition</name>
     <message>
         <source>Animation</source>

@@ -3,17 +3,43 @@
 // through the browser's file picker.
 #include "mesure/Dialogues.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace mesure {
 
-// The browser asks where, if it asks at all; the proposed name and the first type stand.
-void DemandeEnregistrement(QWidget*, const QString&, const QString& chemin, const QStringList&,
-                           const QString& filtre, SuiteEnregistrement suite) {
-    suite(chemin, filtre);
+// The browser asks where, if it asks at all, and knows nothing of types: where there is a
+// choice of them, the page asks which, the one chosen last ready under Enter; the proposed
+// name takes that type's extension.
+void DemandeEnregistrement(QWidget* parent, const QString& titre, const QString& chemin,
+                           const QStringList& filtres, const QString& filtre,
+                           SuiteEnregistrement suite) {
+    if (filtres.size() < 2) {
+        suite(chemin, filtre);
+        return;
+    }
+    const QFileInfo propose(chemin);
+    auto* boite = new QMessageBox(
+        QMessageBox::Question, titre,
+        QCoreApplication::translate("Dialogues", "Télécharger « %1 » sous quel type de fichier ?")
+            .arg(propose.completeBaseName()),
+        QMessageBox::Cancel, parent);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    for (const QString& type : filtres) {
+        QPushButton* bouton = boite->addButton(type, QMessageBox::AcceptRole);
+        if (type == filtre)
+            boite->setDefaultButton(bouton);
+        const QString nom =
+            propose.dir().filePath(propose.completeBaseName() + '.' + ExtensionDuFiltre(type));
+        QObject::connect(bouton, &QPushButton::clicked, boite,
+                         [suite, nom, type] { suite(nom, type); });
+    }
+    boite->open();
 }
 
 // The file the student picked is put in the page's own memory under its own name, so that

@@ -229,7 +229,7 @@ try:
     time.sleep(1)
     verifie("does not let the page copy" in lit(Ecran("copie-refusee")),
             "a browser that refuses the clipboard is said to")
-    touche("Return", "Enter", 13)
+    touche("Enter", "Enter", 13)
 
     # A lesson named in the address: opened; Ctrl+S downloads its measurements under the
     # name the program proposes in French.
@@ -245,6 +245,10 @@ try:
         verifie(vue_barre == barre, "the lesson's sensor %d stands at its place: %s (%s expected)"
                 % (n, vue_barre, barre))
     touche("s", "KeyS", 83, modificateurs=2)
+    time.sleep(1)
+    question = lit(Ecran("type-de-fichier"))
+    verifie("xlsx" in question and "csv" in question, "Ctrl+S asks which type: " + question)
+    touche("Enter", "Enter", 13)
     classeur = attend(lambda: os.path.exists(os.path.join(telechargements, "mesures.xlsx")) and
                       not os.path.exists(os.path.join(telechargements, "mesures.xlsx.crdownload")))
     if verifie(bool(classeur), "Ctrl+S downloads mesures.xlsx"):
@@ -260,6 +264,22 @@ try:
             ecarts.append(max(abs(ligne[0] - t), abs(ligne[1] - y1), abs(ligne[2] - y2)))
         verifie(len(ecarts) == len(lignes) and max(ecarts) < 1e-9,
                 "its numbers are the desktop program's (largest difference %g)" % max(ecarts))
+        # The other type, one Tab away: the same samples, as text in the French way.
+        touche("s", "KeyS", 83, modificateurs=2)
+        time.sleep(1)
+        touche("Tab", "Tab", 9)
+        touche("Enter", "Enter", 13)
+        csv = os.path.join(telechargements, "mesures.csv")
+        if verifie(bool(attend(lambda: os.path.exists(csv) and
+                               not os.path.exists(csv + ".crdownload"))), "or mesures.csv"):
+            time.sleep(0.5)
+            with open(csv, encoding="utf-8") as f:
+                texte = f.read().splitlines()
+            verifie(texte[0].startswith("t (s);y1 (cm);y2 (cm)") and
+                    len(texte) - 1 >= len(lignes) and
+                    float(texte[1].split(";")[0].strip('"').replace(",", ".")) ==
+                    round(lignes[0][0], 3),
+                    "the CSV holds the samples from the same first: " + texte[1])
 
     # A bad lesson: the window as it opens, and the fault said, with its line.
     accueil, z, origine = ouvre("?lang=en&lecon=faute.vibraligne")
