@@ -8,7 +8,8 @@
 #   (medians of 3);
 # - the renderer process's CPU while animating with the oscilloscope revealed and both
 #   sensors on, against the desktop program doing the same (bench_programme ... programme),
-#   in turn, three times each, in this one run: the ratio of their medians.
+#   in turn, three times each, in this one run: the ratio of their medians; and how busy the
+#   page's main thread was meanwhile, where the program itself runs.
 import functools, gzip, http.server, json, os, statistics, subprocess, sys, tempfile, threading
 import time
 
@@ -116,6 +117,15 @@ def rendus():
     return pids
 
 
+def occupation(profil):
+    """The share of the main thread's samples that were not idle: the program's own work in
+    the page (its wasm, Qt's and the browser's calls for them), apart from the threads that
+    composite and rasterise the page."""
+    noeuds = {x["id"]: x["callFrame"]["functionName"] for x in profil["nodes"]}
+    echantillons = profil["samples"]
+    return sum(noeuds[s] != "(idle)" for s in echantillons) / len(echantillons)
+
+
 def clique(n, nom):
     x, y, l, h = positions["corde"][nom]
     for t in ("mousePressed", "mouseReleased"):
@@ -150,13 +160,18 @@ try:
     for nom in ("Label21", "ActiveCapteur1", "ActiveCapteur2"):
         clique(n, nom)
         time.sleep(0.3)
-    page_cpu, bureau_cpu = [], []
+    page_cpu, principal, bureau_cpu = [], [], []
+    n.execute_cdp_cmd("Profiler.enable", {})
     for _ in range(3):
         pids = rendus()
         time.sleep(0.5)
         avant, debut = cpu_processus(pids), time.time()
         time.sleep(secondes)
         page_cpu.append((cpu_processus(pids) - avant) / (time.time() - debut))
+        # Apart, since sampling costs the renderer too.
+        n.execute_cdp_cmd("Profiler.start", {})
+        time.sleep(secondes / 2)
+        principal.append(occupation(n.execute_cdp_cmd("Profiler.stop", {})["profile"]))
         sortie = subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 1920x1080x24", bench_programme,
                                  str(secondes), "programme"], capture_output=True, text=True,
                                 check=True).stdout
@@ -165,6 +180,10 @@ try:
           "ratio %.2f   (target <= 2)" % (statistics.median(page_cpu),
                                          statistics.median(bureau_cpu),
                                          statistics.median(page_cpu) / statistics.median(bureau_cpu)))
+    print("of which the page's main thread, where the program and Qt run: busy %.3f of the "
+          "time (the browser's profiler, medians of 3): ratio %.2f to the desktop program"
+          % (statistics.median(principal),
+             statistics.median(principal) / statistics.median(bureau_cpu)))
 finally:
     n.quit()
     serveur.shutdown()
