@@ -32,6 +32,9 @@ QString FenetreAide::Texte() {
                        "l'oscilloscope reste le temps simulé)"));
     texte += touche(QStringLiteral("Ctrl+O, Ctrl+L"),
                     tr("ouvrir une leçon, enregistrer la leçon (fichier .vibraligne)"));
+    texte += touche(QStringLiteral("Ctrl+F, Ctrl+Maj+F"),
+                    tr("figer l'aspect de la corde (trois au plus, chacun avec son temps), "
+                       "effacer les aspects figés"));
     texte += touche(QStringLiteral("Ctrl+R"), tr("réinitialiser : tout comme au démarrage"));
     texte += touche(QStringLiteral("F1"), tr("cette aide"));
     texte += touche(tr("Tab"), tr("passer d'une commande à l'autre"));

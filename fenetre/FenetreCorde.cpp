@@ -78,6 +78,7 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     poignee_->setVisible(!Trouve<QWidget>(this, "VibrationSolitaire")->isHidden());
     ConnecteRalenti();
     ConnecteLecons();
+    ConnecteAspects();
     AjouteAide(this);
     Connecte();
     RendAccessible(this);
@@ -420,6 +421,25 @@ void FenetreCorde::ConnecteRalenti() {
             vitesseReelle_ = action;
         AjouteAuxMenus(action);
     }
+}
+
+// Ctrl+F keeps the string as it is now, Ctrl+Shift+F lets them all go; in the string view's
+// menu only, since they are its own.
+void FenetreCorde::ConnecteAspects() {
+    auto* separation = new QAction(this);
+    separation->setSeparator(true);
+    animation_->addAction(separation);
+    const auto entree = [this](const QString& texte, QKeySequence touches, auto quoi) {
+        auto* action = new QAction(texte, this);
+        action->setShortcut(touches);
+        connect(action, &QAction::triggered, this, quoi);
+        addAction(action);
+        animation_->addAction(action);
+    };
+    entree(tr("Figer l'aspect de la corde"), QKeySequence(Qt::CTRL | Qt::Key_F),
+           [this] { vue_->Fige(); });
+    entree(tr("Effacer les aspects figés"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+           [this] { vue_->EffaceAspects(); });
 }
 
 void FenetreCorde::CacheAnimation() {

@@ -102,6 +102,7 @@ private:
     void AjouteAuxMenus(QAction* action);
     void SepareLesMenus();
     void ConnecteRalenti();
+    void ConnecteAspects();
 
     // The block moved by hand: the string carries the motion from now on.
     void PrendLeVibreur();

@@ -695,6 +695,10 @@ Physikunterricht</translation>
         <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
         <translation>Die rechte Maustaste, oder auf einem Touchscreen langes Drücken, öffnet das Menü: die Messungen, das Profil des Seils oder das Bild speichern, das Bild kopieren; die Zeitlupe wählen.</translation>
     </message>
+    <message>
+        <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
+        <translation>die Form des Seils festhalten (höchstens drei, jede mit ihrer Zeit), die festgehaltenen Formen löschen</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -733,6 +737,14 @@ Physikunterricht</translation>
     <message>
         <source>Réinitialiser</source>
         <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Figer l&apos;aspect de la corde</source>
+        <translation>Form des Seils festhalten</translation>
+    </message>
+    <message>
+        <source>Effacer les aspects figés</source>
+        <translation>Festgehaltene Formen löschen</translation>
     </message>
 </context>
 <context>

@@ -695,6 +695,10 @@ physics classroom</translation>
         <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
         <translation>The right button, or on a touch screen a long press, opens the menu: save the measurements, the string&apos;s profile or the picture, copy the picture; choose slow motion.</translation>
     </message>
+    <message>
+        <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
+        <translation>freeze the string&apos;s shape (three at most, each with its time), clear the frozen shapes</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -733,6 +737,14 @@ physics classroom</translation>
     <message>
         <source>Réinitialiser</source>
         <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Figer l&apos;aspect de la corde</source>
+        <translation>Freeze the string&apos;s shape</translation>
+    </message>
+    <message>
+        <source>Effacer les aspects figés</source>
+        <translation>Clear the frozen shapes</translation>
     </message>
 </context>
 <context>

@@ -695,6 +695,10 @@ de física</translation>
         <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
         <translation>El botón derecho, o en una pantalla táctil una pulsación larga, abre el menú: guardar las medidas, el perfil de la cuerda o la imagen, copiar la imagen; elegir la cámara lenta.</translation>
     </message>
+    <message>
+        <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
+        <translation>congelar la forma de la cuerda (tres como máximo, cada una con su tiempo), borrar las formas congeladas</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -733,6 +737,14 @@ de física</translation>
     <message>
         <source>Réinitialiser</source>
         <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Figer l&apos;aspect de la corde</source>
+        <translation>Congelar la forma de la cuerda</translation>
+    </message>
+    <message>
+        <source>Effacer les aspects figés</source>
+        <translation>Borrar las formas congeladas</translation>
     </message>
 </context>
 <context>

@@ -695,6 +695,10 @@ di fisica</translation>
         <source>Le clic droit, ou sur un écran tactile un appui prolongé, ouvre le menu : enregistrer les mesures, le profil de la corde ou l&apos;image, copier l&apos;image ; choisir le ralenti.</source>
         <translation>Il tasto destro, o su uno schermo tattile una pressione prolungata, apre il menu: salvare le misure, il profilo della corda o l&apos;immagine, copiare l&apos;immagine; scegliere il rallentatore.</translation>
     </message>
+    <message>
+        <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
+        <translation>fissare la forma della corda (al massimo tre, ciascuna con il suo tempo), cancellare le forme fissate</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -733,6 +737,14 @@ di fisica</translation>
     <message>
         <source>Réinitialiser</source>
         <translation>Reimpostare</translation>
+    </message>
+    <message>
+        <source>Figer l&apos;aspect de la corde</source>
+        <translation>Fissa la forma della corda</translation>
+    </message>
+    <message>
+        <source>Effacer les aspects figés</source>
+        <translation>Cancella le forme fissate</translation>
     </message>
 </context>
 <context>

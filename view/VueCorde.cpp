@@ -4,6 +4,10 @@
 #include "sim/ModeleOnde.h"
 #include "view/Quadrillage.h"
 
+#include <QLocale>
+
+#include <algorithm>
+
 namespace view {
 namespace {
 
@@ -37,8 +41,7 @@ void VueCorde::AfficheVibreur(int16_t drapeau) {
     animation_.Boite(-1, haut, 0, bas, Qt::black, false);
 }
 
-void VueCorde::DessineCorde(bool enUnePasse) {
-    animation_.LargeurTrait(2);
+int VueCorde::CalculeSegments() {
     // With an end, the string stops there.
     const int segments =
         etat_.Extremite == sim::SansFin ? sim::DernierPointCalcule : sim::PointExtremite;
@@ -48,6 +51,14 @@ void VueCorde::DessineCorde(bool enUnePasse) {
                               static_cast<float>(sim::OrdonneeRepos - etat_.Elongation[i]),
                               static_cast<float>(x + 1 / 12.0),
                               static_cast<float>(sim::OrdonneeRepos - etat_.Elongation[i + 1]));
+    }
+    return segments;
+}
+
+void VueCorde::DessineCorde(bool enUnePasse) {
+    animation_.LargeurTrait(2);
+    const int segments = CalculeSegments();
+    for (int i = 0; i < segments; ++i) {
         if (!enUnePasse)
             animation_.Ligne(segments_[i].x1(), segments_[i].y1(), segments_[i].x2(),
                              segments_[i].y2(), CouleurCorde);
@@ -67,6 +78,7 @@ void VueCorde::AfficheCorde() {
     if (!fondValable) {
         animation_.Efface();
         QuadrilleAnimation();
+        DessineAspects();
         fond_ = animation_.Image();
     } else if (animation_.Generation() != generationPrecedente_) {
         animation_.Restaure(fond_);
@@ -84,9 +96,59 @@ void VueCorde::AfficheCorde() {
 void VueCorde::AfficheCordeSansCache() {
     animation_.Efface();
     QuadrilleAnimation();
+    DessineAspects();
     AfficheVibreur(0);
     DessineCorde(false);
     AfficheVibreur(1);
+}
+
+// Light, and apart from the string's grey and the sensors' blue and orange.
+const std::array<QColor, VueCorde::AspectsMax> VueCorde::CouleursAspects = {
+    QColor(120, 200, 120), QColor(215, 140, 215), QColor(110, 185, 215)};
+
+void VueCorde::Fige() {
+    const int segments = CalculeSegments();
+    AspectFige aspect{etat_.TempsMs / 1000.0,
+                      std::vector<QLineF>(segments_.begin(), segments_.begin() + segments)};
+    if (aspects_.size() < AspectsMax)
+        aspects_.push_back(std::move(aspect));
+    else
+        aspects_[prochainAspect_] = std::move(aspect);
+    prochainAspect_ = (prochainAspect_ + 1) % AspectsMax;
+    fond_ = QImage(); // composed again, with it
+    AfficheCorde();
+}
+
+void VueCorde::EffaceAspects() {
+    if (aspects_.empty())
+        return;
+    aspects_.clear();
+    prochainAspect_ = 0;
+    fond_ = QImage();
+    AfficheCorde();
+}
+
+std::optional<double> VueCorde::ElongationAspect(const AspectFige& aspect, double x) {
+    const double position = x * 12;
+    if (position < 0 || position > static_cast<double>(aspect.segments.size()))
+        return std::nullopt;
+    const size_t i = std::min(static_cast<size_t>(position), aspect.segments.size() - 1);
+    const QLineF& s = aspect.segments[i];
+    const double y = s.y1() + (s.y2() - s.y1()) * (position - static_cast<double>(i));
+    return sim::OrdonneeRepos - y;
+}
+
+// Over the grid, under the erase box, the string and the block; each labelled with its time
+// in the top left corner, in its own colour made darker to be read.
+void VueCorde::DessineAspects() {
+    animation_.LargeurTrait(2);
+    for (size_t n = 0; n < aspects_.size(); ++n) {
+        animation_.Lignes(aspects_[n].segments, CouleursAspects[n]);
+        animation_.CouleurAvantPlan(CouleursAspects[n].darker(150));
+        animation_.PlaceCourant(0.15f, 0.1f + 0.45f * static_cast<float>(n));
+        animation_.Imprime(
+            QStringLiteral("t = %1 s").arg(QLocale().toString(aspects_[n].secondes, 'f', 2)));
+    }
 }
 
 } // namespace view

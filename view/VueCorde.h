@@ -5,11 +5,14 @@
 #include "sim/Etat.h"
 #include "view/MarqueExtremite.h"
 
+#include <QColor>
 #include <QImage>
 #include <QLineF>
 #include <QRect>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace view {
 
@@ -26,8 +29,24 @@ public:
     // faster frame must equal, pixel for pixel.
     void AfficheCordeSansCache();
 
+    // The string at a moment, kept to compare with what follows: drawn behind the live one
+    // in a light colour of its own, with its simulation time.
+    struct AspectFige {
+        double secondes;
+        std::vector<QLineF> segments;
+    };
+    static constexpr size_t AspectsMax = 3; // a fourth replaces the oldest
+    static const std::array<QColor, AspectsMax> CouleursAspects;
+    void Fige();
+    void EffaceAspects();
+    const std::vector<AspectFige>& Aspects() const { return aspects_; }
+    // The displacement of a snapshot at abscissa x (cm), where its string has a point there.
+    static std::optional<double> ElongationAspect(const AspectFige& aspect, double x);
+
 private:
+    int CalculeSegments();
     void DessineCorde(bool enUnePasse);
+    void DessineAspects();
 
     kit::SurfaceDessin& animation_;
     const sim::EtatSimulation& etat_;
@@ -40,6 +59,8 @@ private:
     QRect zonePrecedente_;
     uint64_t generationPrecedente_ = 0;
     std::array<QLineF, sim::DernierPointCalcule> segments_;
+    std::vector<AspectFige> aspects_;
+    size_t prochainAspect_ = 0; // the colour, and the place, the next one takes
 };
 
 } // namespace view

@@ -131,6 +131,77 @@ TEST_F(VueTest, FastFramesEqualTheFrameDrawnCallByCall) {
     EXPECT_EQ(images, 2 * 6 * 41);
 }
 
+// Frozen after a step, the snapshot is the string of that tick: it hides wholly under the
+// live string, and after the next step shows only where that string was. Kept across a new
+// zoom and a new speed, drawn as the call-by-call frame draws it; cleared, the view is the
+// frame as if there had been none; reset, none is kept.
+TEST_F(VueTest, AFrozenStringIsTheStringOfItsTickAndLeavesNoTrace) {
+    auto& vue = banc.fenetre->Vue();
+    const QColor teinte = view::VueCorde::CouleursAspects[0];
+    const auto compte = [](const QImage& image, QColor couleur) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixelColor(x, y) == couleur;
+        return n;
+    };
+    // The call-by-call frame, on a surface of its own, frozen at the same tick.
+    kit::SurfaceDessin surfaceReference(nullptr, animation.echelle(), Qt::white);
+    surfaceReference.resize(animation.size());
+    surfaceReference.setFont(animation.font()); // the times' labels'
+    view::VueCorde reference(surfaceReference, etat);
+    banc.Tick(1.37);
+    banc.Clique("Command3"); // a step
+    const QImage avant = animation.Image();
+    vue.Fige();
+    reference.Fige();
+    ASSERT_EQ(vue.Aspects().size(), 1u);
+    EXPECT_DOUBLE_EQ(vue.Aspects()[0].secondes, etat.TempsMs / 1000.0);
+    const QImage fige = animation.Image();
+    const int bandeLegende = static_cast<int>(animation.echelle().PixelY(0.6));
+    int ailleurs = 0, legende = 0;
+    for (int y = 0; y < fige.height(); ++y)
+        for (int x = 0; x < fige.width(); ++x)
+            if (fige.pixel(x, y) != avant.pixel(x, y))
+                ++(y < bandeLegende ? legende : ailleurs);
+    EXPECT_EQ(ailleurs, 0) << "under the live string of its own tick, nothing of it shows";
+    EXPECT_GT(legende, 20) << "its time is written";
+
+    banc.Clique("Command3"); // a step
+    const QImage apres = animation.Image();
+    int horsCorde = 0;
+    for (int y = bandeLegende; y < apres.height(); ++y)
+        for (int x = 0; x < apres.width(); ++x)
+            if (apres.pixelColor(x, y) == teinte && avant.pixelColor(x, y) != Corde)
+                ++horsCorde;
+    EXPECT_GT(compte(apres, teinte), 200);
+    EXPECT_EQ(horsCorde, 0) << "it shows only where the string of its tick was";
+
+    // Another speed and a few steps: still there, as the call-by-call frame draws it.
+    banc("CeleriteOnde")->setProperty("value", 100);
+    for (int pas = 0; pas < 3; ++pas)
+        banc.Clique("Command3");
+    reference.AfficheCordeSansCache();
+    EXPECT_EQ(animation.Image(), surfaceReference.Image());
+    kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(1.5);
+    banc.Clique("Command3"); // a step
+    EXPECT_GT(compte(animation.Image(), teinte), 300) << "and at another zoom";
+    kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(1.0);
+    banc.Clique("Command3"); // a step
+
+    vue.EffaceAspects();
+    view::VueCorde sansAspect(surfaceReference, etat);
+    sansAspect.AfficheCordeSansCache();
+    EXPECT_EQ(animation.Image(), surfaceReference.Image()) << "cleared: as if there were none";
+    EXPECT_TRUE(aide::CommeRedessine(&animation));
+
+    for (int n = 0; n < 4; ++n)
+        vue.Fige();
+    EXPECT_EQ(vue.Aspects().size(), view::VueCorde::AspectsMax) << "a fourth replaces the oldest";
+    banc.fenetre->Reinitialise();
+    EXPECT_TRUE(vue.Aspects().empty()) << "reset lets them go";
+}
+
 // The rasteriser against its rule worked out independently, with floors and no shortcut:
 // across a line of width w, the pixels whose centres lie within w/2 of the segment (one on a
 // pixel edge takes the pixel after it); along it, one column at the centre of each pixel
