@@ -70,6 +70,7 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
             [this] { traces_->RepartDeZero(etat_.TempsMs); });
     outils_ =
         new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_, *capteurs_);
+    outils_->SuitLesAspects(*vue_);
 
     ralenti_ = std::make_unique<IndicateurRalenti>(*animation_);
     etat_.Main = &main_;

@@ -547,6 +547,13 @@ Physikunterricht</translation>
     </message>
 </context>
 <context>
+    <name>VueCorde</name>
+    <message>
+        <source>Aspect figé %1 : t = %2 s</source>
+        <translation>Festgehaltene Form %1: t = %2 s</translation>
+    </message>
+</context>
+<context>
     <name>app::Accueil</name>
     <message>
         <source>Accueil de vibraLIGNE</source>
@@ -988,6 +995,14 @@ Physikunterricht</translation>
     <message>
         <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
         <translation>Dieser Browser lässt die Seite das Bild nicht kopieren. Speichern Sie es stattdessen (Strg+Umschalt+S) und fügen Sie dann die Datei ein.</translation>
+    </message>
+    <message>
+        <source> ; à t = %1 s : y = %2 cm</source>
+        <translation>; bei t = %1 s: y = %2 cm</translation>
+    </message>
+    <message>
+        <source>y à t = %1 s (cm)</source>
+        <translation>y bei t = %1 s (cm)</translation>
     </message>
 </context>
 </TS>

@@ -547,6 +547,13 @@ physics classroom</translation>
     </message>
 </context>
 <context>
+    <name>VueCorde</name>
+    <message>
+        <source>Aspect figé %1 : t = %2 s</source>
+        <translation>Frozen shape %1: t = %2 s</translation>
+    </message>
+</context>
+<context>
     <name>app::Accueil</name>
     <message>
         <source>Accueil de vibraLIGNE</source>
@@ -988,6 +995,14 @@ physics classroom</translation>
     <message>
         <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
         <translation>This browser does not let the page copy the picture. Save it instead (Ctrl+Shift+S), then insert the file.</translation>
+    </message>
+    <message>
+        <source> ; à t = %1 s : y = %2 cm</source>
+        <translation>; at t = %1 s: y = %2 cm</translation>
+    </message>
+    <message>
+        <source>y à t = %1 s (cm)</source>
+        <translation>y at t = %1 s (cm)</translation>
     </message>
 </context>
 </TS>

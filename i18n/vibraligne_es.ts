@@ -547,6 +547,13 @@ de física</translation>
     </message>
 </context>
 <context>
+    <name>VueCorde</name>
+    <message>
+        <source>Aspect figé %1 : t = %2 s</source>
+        <translation>Forma congelada %1: t = %2 s</translation>
+    </message>
+</context>
+<context>
     <name>app::Accueil</name>
     <message>
         <source>Accueil de vibraLIGNE</source>
@@ -988,6 +995,14 @@ de física</translation>
     <message>
         <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
         <translation>Este navegador no deja que la página copie la imagen. Guárdela (Ctrl+Mayús+S) y luego inserte el archivo.</translation>
+    </message>
+    <message>
+        <source> ; à t = %1 s : y = %2 cm</source>
+        <translation>; en t = %1 s: y = %2 cm</translation>
+    </message>
+    <message>
+        <source>y à t = %1 s (cm)</source>
+        <translation>y en t = %1 s (cm)</translation>
     </message>
 </context>
 </TS>

@@ -547,6 +547,13 @@ di fisica</translation>
     </message>
 </context>
 <context>
+    <name>VueCorde</name>
+    <message>
+        <source>Aspect figé %1 : t = %2 s</source>
+        <translation>Forma fissata %1: t = %2 s</translation>
+    </message>
+</context>
+<context>
     <name>app::Accueil</name>
     <message>
         <source>Accueil de vibraLIGNE</source>
@@ -988,6 +995,14 @@ di fisica</translation>
     <message>
         <source>Ce navigateur ne laisse pas la page copier l&apos;image. Enregistrez-la plutôt (Ctrl+Maj+S), puis insérez le fichier.</source>
         <translation>Questo browser non lascia che la pagina copi l&apos;immagine. Salvatela invece (Ctrl+Maiusc+S), poi inserite il file.</translation>
+    </message>
+    <message>
+        <source> ; à t = %1 s : y = %2 cm</source>
+        <translation>; a t = %1 s: y = %2 cm</translation>
+    </message>
+    <message>
+        <source>y à t = %1 s (cm)</source>
+        <translation>y a t = %1 s (cm)</translation>
     </message>
 </context>
 </TS>

@@ -38,6 +38,10 @@ inline constexpr Rgb BarreCapteur2{255, 224, 192};
 inline constexpr Rgb BarreCapteur1Chargee{230, 230, 255};
 inline constexpr Rgb BarreCapteur2Chargee{255, 240, 220};
 
+// The string's frozen shapes, one each: light, and apart from the string's grey and the
+// sensors' blue and orange.
+inline constexpr Rgb AspectsFiges[3] = {{120, 200, 120}, {215, 140, 215}, {110, 185, 215}};
+
 constexpr QColor Couleur(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }

@@ -22,6 +22,9 @@
 namespace mesure {
 namespace {
 
+// How near a frozen shape the pointer reads it, in cm: about a line's width and a hand's.
+constexpr double ProcheDUnAspect = 0.1;
+
 sim::FormatCsv FormatDeLaLangue() {
     return QLocale().decimalPoint() == QLatin1String(",") ? sim::CsvFrancais : sim::CsvAnglais;
 }
@@ -61,6 +64,15 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
             const int32_t i = sim::PointLePlusProche(u.x());
             if (i >= 0 && i <= DernierPointDessine(etat_))
                 texte += tr(" ; y = %1 cm").arg(Nombre(etat_.Elongation[static_cast<size_t>(i)]));
+            // On a frozen shape, its own y, which the live string no longer has.
+            for (const auto& aspect : Aspects()) {
+                const double y = sim::OrdonneeRepos - u.y();
+                if (i >= 0 && static_cast<size_t>(i) < aspect.elongations.size() &&
+                    std::abs(aspect.elongations[static_cast<size_t>(i)] - y) < ProcheDUnAspect)
+                    texte += tr(" ; à t = %1 s : y = %2 cm")
+                                 .arg(Nombre(aspect.secondes),
+                                      Nombre(aspect.elongations[static_cast<size_t>(i)]));
+            }
             return texte;
         },
         [](QPointF a, QPointF b) {
@@ -164,6 +176,11 @@ Demande OutilsLecon::Mesures() const {
     return demande;
 }
 
+const std::vector<view::VueCorde::AspectFige>& OutilsLecon::Aspects() const {
+    static const std::vector<view::VueCorde::AspectFige> aucun;
+    return vue_ ? vue_->Aspects() : aucun;
+}
+
 Demande OutilsLecon::Profil() const {
     Demande demande{tr("Enregistrer le profil de la corde…"),
                     tr("profil-corde"),
@@ -182,15 +199,27 @@ Demande OutilsLecon::Profil() const {
         y.valeurs.emplace_back(points[i]);
     }
     tableau.colonnes = {std::move(x), std::move(y)};
-    tableau.x = {tr("x (cm)"), 0,
-                 std::ceil(static_cast<double>(points.size() - 1) / sim::PointsParCm), 1};
+    std::vector<std::string> entetes;
+    std::vector<sim::ProfilFige> figes;
+    size_t lignes = points.size();
+    for (const auto& aspect : Aspects()) {
+        const QString entete = tr("y à t = %1 s (cm)").arg(Nombre(aspect.secondes, 3));
+        Colonne colonne{entete, {}, 4, aspect.couleur};
+        colonne.valeurs.assign(aspect.elongations.begin(), aspect.elongations.end());
+        tableau.colonnes.push_back(std::move(colonne));
+        figes.push_back({entete.toStdString(), aspect.elongations});
+        lignes = std::max(lignes, aspect.elongations.size());
+    }
+    for (size_t i = points.size(); i < lignes; ++i) // the abscissas of the longest
+        tableau.colonnes[0].valeurs.emplace_back(static_cast<double>(i) / sim::PointsParCm);
+    tableau.x = {tr("x (cm)"), 0, std::ceil(static_cast<double>(lignes - 1) / sim::PointsParCm), 1};
     tableau.y = AxeOrdonnees();
     tableau.feuilleReglages = tr("Réglages");
     tableau.reglages = {{tr("Temps (s)"), etat_.TempsMs / 1000.0},
                         {tr("Célérité (cm/s)"), etat_.Celerite},
                         {tr("Fréquence (Hz)"), etat_.Frequence}};
     demande.formats = {FormatXlsx(std::move(tableau)),
-                       FormatCsv(sim::CsvProfil(points, FormatDeLaLangue()))};
+                       FormatCsv(sim::CsvProfil(points, FormatDeLaLangue(), figes))};
     return demande;
 }
 

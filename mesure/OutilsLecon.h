@@ -7,6 +7,7 @@
 #include "scope/Traces.h"
 #include "sim/Etat.h"
 #include "view/Capteurs.h"
+#include "view/VueCorde.h"
 
 #include <QByteArray>
 #include <QLabel>
@@ -66,6 +67,9 @@ public:
     // The window's pixels without the pointer's readout nor the word after a save.
     QImage PhotoFenetre() const;
 
+    // The string's frozen shapes, read by the readout and written with the profile.
+    void SuitLesAspects(const view::VueCorde& vue) { vue_ = &vue; }
+
     const Mesureur& SurLaCorde() const { return *corde_; }
     const Mesureur& SurLEcran() const { return *ecran_; }
     const QLabel& Confirmation() const { return *confirmation_; }
@@ -82,6 +86,7 @@ public:
 private:
     void Propose(const Demande& demande);
     static QLabel* NouvelleConfirmation(QWidget* fenetre);
+    const std::vector<view::VueCorde::AspectFige>& Aspects() const;
     QString DossierDeDepart(QStandardPaths::StandardLocation lieu) const;
 
     QWidget* fenetre_;
@@ -92,6 +97,7 @@ private:
     const view::Capteurs& capteurs_;
     std::unique_ptr<Mesureur> corde_, ecran_;
     QLabel* confirmation_; // a child of the window
+    const view::VueCorde* vue_ = nullptr;
     QTimer finConfirmation_;
     QString dernierDossier_;
 };

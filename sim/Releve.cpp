@@ -5,6 +5,7 @@
 
 #include "sim/Etat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -65,11 +66,25 @@ std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv form
     return texte;
 }
 
-std::string CsvProfil(std::span<const double> elongations, FormatCsv format) {
-    std::string texte = std::string("x (cm)") + format.separateur + "y (cm)\n";
-    for (size_t i = 0; i < elongations.size(); ++i)
+std::string CsvProfil(std::span<const double> elongations, FormatCsv format,
+                      std::span<const ProfilFige> figes) {
+    std::string texte = std::string("x (cm)") + format.separateur + "y (cm)";
+    size_t lignes = elongations.size();
+    for (const ProfilFige& f : figes) {
+        texte += format.separateur + f.entete;
+        lignes = std::max(lignes, f.elongations.size());
+    }
+    texte += '\n';
+    const auto champ = [&](std::span<const double> colonne, size_t i) {
+        return i < colonne.size() ? Champ(colonne[i], 4, format) : std::string();
+    };
+    for (size_t i = 0; i < lignes; ++i) {
         texte += Champ(static_cast<double>(i) / PointsParCm, 4, format) + format.separateur +
-                 Champ(elongations[i], 4, format) + '\n';
+                 champ(elongations, i);
+        for (const ProfilFige& f : figes)
+            texte += format.separateur + champ(f.elongations, i);
+        texte += '\n';
+    }
     return texte;
 }
 

@@ -31,8 +31,15 @@ std::string NombreCsv(double valeur, int decimales, FormatCsv format);
 
 // "t (s);y1 (cm);y2 (cm)", then a row per sample, each number between double quotes.
 std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format);
-// "x (cm);y (cm)", then a row per point, 1/12 cm apart from the vibrator.
-std::string CsvProfil(std::span<const double> elongations, FormatCsv format);
+// A kept shape of the string beside the profile, under a header its caller words.
+struct ProfilFige {
+    std::string entete;
+    std::span<const double> elongations;
+};
+// "x (cm);y (cm)", then a row per point, 1/12 cm apart from the vibrator; each kept shape a
+// column further, empty beyond its last point.
+std::string CsvProfil(std::span<const double> elongations, FormatCsv format,
+                      std::span<const ProfilFige> figes = {});
 
 // Reads back what CsvMesures wrote (empty where a sensor was off); nothing on a malformed
 // line.

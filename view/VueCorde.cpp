@@ -4,9 +4,9 @@
 #include "sim/ModeleOnde.h"
 #include "view/Quadrillage.h"
 
+#include <QCoreApplication>
 #include <QLocale>
-
-#include <algorithm>
+#include <QStringList>
 
 namespace view {
 namespace {
@@ -102,20 +102,19 @@ void VueCorde::AfficheCordeSansCache() {
     AfficheVibreur(1);
 }
 
-// Light, and apart from the string's grey and the sensors' blue and orange.
-const std::array<QColor, VueCorde::AspectsMax> VueCorde::CouleursAspects = {
-    QColor(120, 200, 120), QColor(215, 140, 215), QColor(110, 185, 215)};
-
 void VueCorde::Fige() {
     const int segments = CalculeSegments();
     AspectFige aspect{etat_.TempsMs / 1000.0,
-                      std::vector<QLineF>(segments_.begin(), segments_.begin() + segments)};
+                      {etat_.Elongation.begin(), etat_.Elongation.begin() + segments + 1},
+                      {segments_.begin(), segments_.begin() + segments},
+                      kit::AspectsFiges[prochainAspect_]};
     if (aspects_.size() < AspectsMax)
         aspects_.push_back(std::move(aspect));
     else
         aspects_[prochainAspect_] = std::move(aspect);
     prochainAspect_ = (prochainAspect_ + 1) % AspectsMax;
     fond_ = QImage(); // composed again, with it
+    DecritAspects();
     AfficheCorde();
 }
 
@@ -125,17 +124,18 @@ void VueCorde::EffaceAspects() {
     aspects_.clear();
     prochainAspect_ = 0;
     fond_ = QImage();
+    DecritAspects();
     AfficheCorde();
 }
 
-std::optional<double> VueCorde::ElongationAspect(const AspectFige& aspect, double x) {
-    const double position = x * 12;
-    if (position < 0 || position > static_cast<double>(aspect.segments.size()))
-        return std::nullopt;
-    const size_t i = std::min(static_cast<size_t>(position), aspect.segments.size() - 1);
-    const QLineF& s = aspect.segments[i];
-    const double y = s.y1() + (s.y2() - s.y1()) * (position - static_cast<double>(i));
-    return sim::OrdonneeRepos - y;
+// What a screen reader says of the view: "Aspect figé 1 : t = 2,35 s", one after the other.
+void VueCorde::DecritAspects() {
+    QStringList aspects;
+    for (size_t n = 0; n < aspects_.size(); ++n)
+        aspects << QCoreApplication::translate("VueCorde", "Aspect figé %1 : t = %2 s")
+                       .arg(n + 1)
+                       .arg(QLocale().toString(aspects_[n].secondes, 'f', 2));
+    animation_.setAccessibleDescription(aspects.join(QStringLiteral(" ; ")));
 }
 
 // Over the grid, under the erase box, the string and the block; each labelled with its time
@@ -143,8 +143,8 @@ std::optional<double> VueCorde::ElongationAspect(const AspectFige& aspect, doubl
 void VueCorde::DessineAspects() {
     animation_.LargeurTrait(2);
     for (size_t n = 0; n < aspects_.size(); ++n) {
-        animation_.Lignes(aspects_[n].segments, CouleursAspects[n]);
-        animation_.CouleurAvantPlan(CouleursAspects[n].darker(150));
+        animation_.Lignes(aspects_[n].segments, kit::Couleur(aspects_[n].couleur));
+        animation_.CouleurAvantPlan(kit::Couleur(aspects_[n].couleur).darker(150));
         animation_.PlaceCourant(0.15f, 0.1f + 0.45f * static_cast<float>(n));
         animation_.Imprime(
             QStringLiteral("t = %1 s").arg(QLocale().toString(aspects_[n].secondes, 'f', 2)));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/Palette.h"
 #include "kit/SurfaceDessin.h"
 #include "sim/Etat.h"
 #include "view/MarqueExtremite.h"
@@ -11,7 +12,6 @@
 #include <QRect>
 
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace view {
@@ -33,20 +33,20 @@ public:
     // in a light colour of its own, with its simulation time.
     struct AspectFige {
         double secondes;
-        std::vector<QLineF> segments;
+        std::vector<double> elongations; // of the points drawn, from the vibrator's
+        std::vector<QLineF> segments;    // as drawn
+        kit::Rgb couleur;
     };
-    static constexpr size_t AspectsMax = 3; // a fourth replaces the oldest
-    static const std::array<QColor, AspectsMax> CouleursAspects;
+    static constexpr size_t AspectsMax = std::size(kit::AspectsFiges); // a fourth: the oldest
     void Fige();
     void EffaceAspects();
     const std::vector<AspectFige>& Aspects() const { return aspects_; }
-    // The displacement of a snapshot at abscissa x (cm), where its string has a point there.
-    static std::optional<double> ElongationAspect(const AspectFige& aspect, double x);
 
 private:
     int CalculeSegments();
     void DessineCorde(bool enUnePasse);
     void DessineAspects();
+    void DecritAspects();
 
     kit::SurfaceDessin& animation_;
     const sim::EtatSimulation& etat_;

@@ -157,6 +157,55 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
     EXPECT_TRUE(profil[13].startsWith("\"1,0000\";\""));
 }
 
+// Two shapes frozen by their key, a few steps apart: the readout gives a shape's own y where
+// the pointer stands on it, the profile carries each as a column named by its time, and a
+// screen reader hears each with its time.
+TEST_F(OutilsTest, FrozenShapesAreReadSavedAndHeard) {
+    auto& vue = banc.Surface("Animation");
+    QAccessibleInterface* lue = QAccessible::queryAccessibleInterface(&vue);
+    const QString description = lue->text(QAccessible::Description);
+    banc.Tick(2.0);
+    for (int pas = 0; pas < 2; ++pas) {
+        banc.Clique("Command3");
+        QTest::keyClick(banc.fenetre.get(), Qt::Key_F, Qt::ControlModifier);
+        for (int n = 0; n < 5; ++n)
+            banc.Clique("Command3");
+    }
+    const auto& aspects = banc.fenetre->Vue().Aspects();
+    ASSERT_EQ(aspects.size(), 2u);
+    for (const auto& aspect : aspects) {
+        const double y = aspect.elongations[36];
+        ASSERT_GT(std::abs(y - banc.Etat().Elongation[36]), 0.2) << "apart from the live string";
+        Survole(vue, 3.0, sim::OrdonneeRepos - y);
+        const QString texte = outils.SurLaCorde().Texte();
+        EXPECT_TRUE(texte.contains(QLocale().toString(aspect.secondes, 'f', 2)))
+            << texte.toStdString();
+        EXPECT_NEAR(Nombres(texte).back(), y, 0.005) << texte.toStdString();
+    }
+
+    ASSERT_TRUE(outils.EnregistreProfil(Chemin("profil.csv")).isEmpty());
+    const QList<QByteArray> profil = Contenu(Chemin("profil.csv")).split('\n');
+    const auto temps = [&](size_t n) {
+        return QLocale().toString(aspects[n].secondes, 'f', 3).toStdString();
+    };
+    EXPECT_EQ(profil.first().toStdString(),
+              "x (cm);y (cm);y à t = " + temps(0) + " s (cm);y à t = " + temps(1) + " s (cm)");
+    const QList<QByteArray> ligne = profil[1 + 36].split(';');
+    ASSERT_EQ(ligne.size(), 4);
+    for (size_t n = 0; n < 2; ++n)
+        EXPECT_EQ(ligne[2 + static_cast<int>(n)].toStdString(),
+                  '"' + sim::NombreCsv(aspects[n].elongations[36], 4, sim::CsvFrancais) + '"');
+
+    EXPECT_EQ(
+        lue->text(QAccessible::Description).toStdString(),
+        "Aspect figé 1 : t = " + QLocale().toString(aspects[0].secondes, 'f', 2).toStdString() +
+            " s ; Aspect figé 2 : t = " +
+            QLocale().toString(aspects[1].secondes, 'f', 2).toStdString() + " s");
+    QTest::keyClick(banc.fenetre.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(aspects.empty());
+    EXPECT_EQ(lue->text(QAccessible::Description), description) << "the view's own again";
+}
+
 TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
     banc.Clique("Label21");
     banc.Clique("ActiveCapteur1");
