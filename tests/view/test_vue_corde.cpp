@@ -137,7 +137,7 @@ TEST_F(VueTest, FastFramesEqualTheFrameDrawnCallByCall) {
 // frame as if there had been none; reset, none is kept.
 TEST_F(VueTest, AFrozenStringIsTheStringOfItsTickAndLeavesNoTrace) {
     auto& vue = banc.fenetre->Vue();
-    const QColor teinte = view::VueCorde::CouleursAspects[0];
+    const QColor teinte = kit::Couleur(kit::AspectsFiges[0]);
     const auto compte = [](const QImage& image, QColor couleur) {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
