@@ -144,7 +144,11 @@ void FenetreCorde::contextMenuEvent(QContextMenuEvent* evenement) {
     evenement->accept();
 }
 
-FenetreCorde::~FenetreCorde() = default;
+// The lesson tools go first: until they are gone they read the state and the views, and the
+// widgets' own end (hiding the surfaces under a pointer's readout) comes after the members'.
+FenetreCorde::~FenetreCorde() {
+    delete outils_;
+}
 
 void FenetreCorde::Charge() {
     Trouve<Marqueur>(this, "Capteur1")->CouleurFond(Couleur(BarreCapteur1Chargee));
