@@ -65,8 +65,8 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
             if (i >= 0 && i <= DernierPointDessine(etat_))
                 texte += tr(" ; y = %1 cm").arg(Nombre(etat_.Elongation[static_cast<size_t>(i)]));
             // On a frozen shape, its own y, which the live string no longer has.
+            const double y = sim::OrdonneeRepos - u.y();
             for (const auto& aspect : Aspects()) {
-                const double y = sim::OrdonneeRepos - u.y();
                 if (i >= 0 && static_cast<size_t>(i) < aspect.elongations.size() &&
                     std::abs(aspect.elongations[static_cast<size_t>(i)] - y) < ProcheDUnAspect)
                     texte += tr(" ; à t = %1 s : y = %2 cm")
@@ -199,7 +199,6 @@ Demande OutilsLecon::Profil() const {
         y.valeurs.emplace_back(points[i]);
     }
     tableau.colonnes = {std::move(x), std::move(y)};
-    std::vector<std::string> entetes;
     std::vector<sim::ProfilFige> figes;
     size_t lignes = points.size();
     for (const auto& aspect : Aspects()) {
