@@ -80,6 +80,7 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     ConnecteRalenti();
     ConnecteLecons();
     ConnecteAspects();
+    ConnecteTracesGardees();
     AjouteAide(this);
     Connecte();
     RendAccessible(this);
@@ -132,6 +133,7 @@ void FenetreCorde::contextMenuEvent(QContextMenuEvent* evenement) {
         return;
     }
     QWidget* oscillo = &ecran_->Surface();
+    SepareLeMenuDe(oscillo);
     const QWidget* focus = focusWidget();
     const bool aDroite =
         focus && focus->mapTo(this, QPoint()).x() >= oscillo->mapTo(this, QPoint()).x();
@@ -428,23 +430,41 @@ void FenetreCorde::ConnecteRalenti() {
     }
 }
 
+void FenetreCorde::SepareLeMenuDe(QWidget* surface) {
+    auto* separation = new QAction(this);
+    separation->setSeparator(true);
+    surface->addAction(separation);
+}
+
+void FenetreCorde::AjouteAuMenuDe(QWidget* surface, const QString& texte, QKeySequence touches,
+                                  const std::function<void()>& quoi) {
+    auto* action = new QAction(texte, this);
+    action->setShortcut(touches);
+    connect(action, &QAction::triggered, this, quoi);
+    addAction(action);
+    surface->addAction(action);
+}
+
 // Ctrl+F keeps the string as it is now, Ctrl+Shift+F lets them all go; in the string view's
 // menu only, since they are its own.
 void FenetreCorde::ConnecteAspects() {
-    auto* separation = new QAction(this);
-    separation->setSeparator(true);
-    animation_->addAction(separation);
-    const auto entree = [this](const QString& texte, QKeySequence touches, auto quoi) {
-        auto* action = new QAction(texte, this);
-        action->setShortcut(touches);
-        connect(action, &QAction::triggered, this, quoi);
-        addAction(action);
-        animation_->addAction(action);
-    };
-    entree(tr("Figer l'aspect de la corde"), QKeySequence(Qt::CTRL | Qt::Key_F),
-           [this] { vue_->Fige(); });
-    entree(tr("Effacer les aspects figés"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
-           [this] { vue_->EffaceAspects(); });
+    SepareLeMenuDe(animation_);
+    AjouteAuMenuDe(animation_, tr("Figer l'aspect de la corde"), QKeySequence(Qt::CTRL | Qt::Key_F),
+                   [this] { vue_->Fige(); });
+    AjouteAuMenuDe(animation_, tr("Effacer les aspects figés"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+                   [this] { vue_->EffaceAspects(); });
+}
+
+// Ctrl+G keeps the traces on screen, Ctrl+Shift+G lets them go; the oscilloscope's own.
+void FenetreCorde::ConnecteTracesGardees() {
+    QWidget* oscillo = &ecran_->Surface();
+    SepareLeMenuDe(oscillo);
+    AjouteAuMenuDe(oscillo, tr("Garder les traces"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                   [this] { traces_->Garde(); });
+    AjouteAuMenuDe(oscillo, tr("Effacer les traces gardées"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
+                   [this] { traces_->EffaceGardees(); });
 }
 
 void FenetreCorde::CacheAnimation() {

@@ -103,6 +103,11 @@ private:
     void SepareLesMenus();
     void ConnecteRalenti();
     void ConnecteAspects();
+    void ConnecteTracesGardees();
+    // An entry of one surface's menu only, with its keys anywhere in the window.
+    void AjouteAuMenuDe(QWidget* surface, const QString& texte, QKeySequence touches,
+                        const std::function<void()>& quoi);
+    void SepareLeMenuDe(QWidget* surface);
 
     // The block moved by hand: the string carries the motion from now on.
     void PrendLeVibreur();

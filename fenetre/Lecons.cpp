@@ -96,10 +96,11 @@ void FenetreCorde::AppliqueLecon(const sim::Lecon& l) {
     const auto barre = [this](const char* nom, double valeur) {
         kit::Trouve<QScrollBar>(this, nom)->setValue(static_cast<int>(std::lround(valeur)));
     };
-    // The clock from zero, the slow motion and the hand let go, no string kept, as the
-    // program opens.
+    // The clock from zero, the slow motion and the hand let go, no string nor trace kept, as
+    // the program opens.
     vitesseReelle_->trigger();
     vue_->EffaceAspects();
+    traces_->EffaceGardees();
     LacheLeVibreur();
     etat_.TempsMs = 0;
     etat_.Temps = 0;

@@ -37,6 +37,10 @@ inline constexpr Rgb BarreCapteur1{192, 192, 255};
 inline constexpr Rgb BarreCapteur2{255, 224, 192};
 inline constexpr Rgb BarreCapteur1Chargee{230, 230, 255};
 inline constexpr Rgb BarreCapteur2Chargee{255, 240, 220};
+// The traces kept on the oscilloscope: each sensor's own colour, faded towards the screen's
+// white, so that the live traces stand out over them.
+inline constexpr Rgb TraceGardee1{192, 193, 225};
+inline constexpr Rgb TraceGardee2{246, 196, 152};
 
 // The string's frozen shapes, one each: light, and apart from the string's grey and the
 // sensors' blue and orange.

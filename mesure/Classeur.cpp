@@ -25,11 +25,12 @@ lxw_format* FormatNombres(lxw_workbook* classeur, int decimales) {
     return format;
 }
 
-void EcritDonnees(lxw_workbook* classeur, lxw_worksheet* feuille, const Tableau& t) {
+void EcritDonnees(lxw_workbook* classeur, lxw_worksheet* feuille,
+                  const std::vector<Colonne>& colonnes) {
     lxw_format* gras = workbook_add_format(classeur);
     format_set_bold(gras);
-    for (size_t c = 0; c < t.colonnes.size(); ++c) {
-        const Colonne& colonne = t.colonnes[c];
+    for (size_t c = 0; c < colonnes.size(); ++c) {
+        const Colonne& colonne = colonnes[c];
         const auto col = static_cast<lxw_col_t>(c);
         worksheet_write_string(feuille, 0, col, colonne.entete.toUtf8().constData(), gras);
         worksheet_set_column(feuille, col, col, 11, nullptr);
@@ -41,12 +42,13 @@ void EcritDonnees(lxw_workbook* classeur, lxw_worksheet* feuille, const Tableau&
     }
 }
 
-void EcritGraphique(lxw_workbook* classeur, lxw_worksheet* feuille, const Tableau& t) {
-    const auto lignes = static_cast<lxw_row_t>(t.colonnes.front().valeurs.size());
-    lxw_chart* graphique = workbook_add_chart(classeur, LXW_CHART_SCATTER_STRAIGHT);
-    const QByteArray nomFeuille = t.feuille.toUtf8();
-    for (size_t c = 1; c < t.colonnes.size(); ++c) {
-        const Colonne& colonne = t.colonnes[c];
+// A series for every column of a sheet but its first, against the first.
+void AjouteSeries(lxw_chart* graphique, const QString& feuille,
+                  const std::vector<Colonne>& colonnes) {
+    const auto lignes = static_cast<lxw_row_t>(colonnes.front().valeurs.size());
+    const QByteArray nomFeuille = feuille.toUtf8();
+    for (size_t c = 1; c < colonnes.size(); ++c) {
+        const Colonne& colonne = colonnes[c];
         lxw_chart_series* serie = chart_add_series(graphique, nullptr, nullptr);
         const auto col = static_cast<lxw_col_t>(c);
         chart_series_set_categories(serie, nomFeuille.constData(), 1, 0, std::max(lignes, 1u), 0);
@@ -57,6 +59,13 @@ void EcritGraphique(lxw_workbook* classeur, lxw_worksheet* feuille, const Tablea
         trait.width = 1.5;
         chart_series_set_line(serie, &trait);
     }
+}
+
+void EcritGraphique(lxw_workbook* classeur, lxw_worksheet* feuille, const Tableau& t) {
+    lxw_chart* graphique = workbook_add_chart(classeur, LXW_CHART_SCATTER_STRAIGHT);
+    AjouteSeries(graphique, t.feuille, t.colonnes);
+    for (const FeuilleAnnexe& annexe : t.annexes)
+        AjouteSeries(graphique, annexe.nom, annexe.colonnes);
     chart_title_set_name(graphique, t.titre.toUtf8().constData());
     for (auto [axe, reglage] : {std::pair{graphique->x_axis, &t.x}, {graphique->y_axis, &t.y}}) {
         chart_axis_set_name(axe, reglage->nom.toUtf8().constData());
@@ -73,20 +82,19 @@ void EcritGraphique(lxw_workbook* classeur, lxw_worksheet* feuille, const Tablea
                                &taille);
 }
 
-void EcritReglages(lxw_workbook* classeur, const Tableau& t) {
-    lxw_worksheet* feuille =
-        workbook_add_worksheet(classeur, t.feuilleReglages.toUtf8().constData());
-    worksheet_set_column(feuille, 0, 0, 34, nullptr);
-    worksheet_set_column(feuille, 1, 1, 14, nullptr);
-    for (size_t r = 0; r < t.reglages.size(); ++r) {
-        const auto& [nom, valeur] = t.reglages[r];
+// A name and its value per row, from a column on.
+void EcritReglages(lxw_worksheet* feuille, const Reglages& reglages, lxw_col_t colonne) {
+    worksheet_set_column(feuille, colonne, colonne, 34, nullptr);
+    worksheet_set_column(feuille, colonne + 1, colonne + 1, 14, nullptr);
+    for (size_t r = 0; r < reglages.size(); ++r) {
+        const auto& [nom, valeur] = reglages[r];
         const auto ligne = static_cast<lxw_row_t>(r);
-        worksheet_write_string(feuille, ligne, 0, nom.toUtf8().constData(), nullptr);
+        worksheet_write_string(feuille, ligne, colonne, nom.toUtf8().constData(), nullptr);
         if (valeur.typeId() == QMetaType::Double)
-            worksheet_write_number(feuille, ligne, 1, valeur.toDouble(), nullptr);
+            worksheet_write_number(feuille, ligne, colonne + 1, valeur.toDouble(), nullptr);
         else
-            worksheet_write_string(feuille, ligne, 1, valeur.toString().toUtf8().constData(),
-                                   nullptr);
+            worksheet_write_string(feuille, ligne, colonne + 1,
+                                   valeur.toString().toUtf8().constData(), nullptr);
     }
 }
 
@@ -122,10 +130,18 @@ std::optional<QByteArray> Classeur(const Tableau& tableau, QString& raison) {
         return std::nullopt;
     }
     lxw_worksheet* feuille = workbook_add_worksheet(classeur, tableau.feuille.toUtf8().constData());
-    EcritDonnees(classeur, feuille, tableau);
+    EcritDonnees(classeur, feuille, tableau.colonnes);
     if (tableau.colonnes.size() > 1)
         EcritGraphique(classeur, feuille, tableau);
-    EcritReglages(classeur, tableau);
+    for (const FeuilleAnnexe& annexe : tableau.annexes) {
+        lxw_worksheet* feuilleAnnexe =
+            workbook_add_worksheet(classeur, annexe.nom.toUtf8().constData());
+        EcritDonnees(classeur, feuilleAnnexe, annexe.colonnes);
+        EcritReglages(feuilleAnnexe, annexe.reglages,
+                      static_cast<lxw_col_t>(annexe.colonnes.size() + 1));
+    }
+    EcritReglages(workbook_add_worksheet(classeur, tableau.feuilleReglages.toUtf8().constData()),
+                  tableau.reglages, 0);
     if (const lxw_error erreur = workbook_close(classeur); erreur != LXW_NO_ERROR) {
         raison = QCoreApplication::translate("mesure", "le classeur n'a pas pu être écrit (%1)")
                      .arg(QString::fromUtf8(lxw_strerror(erreur)));

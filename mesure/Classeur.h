@@ -26,15 +26,26 @@ struct Axe {
     double min = 0, max = 0, pas = 0;
 };
 
+using Reglages = std::vector<std::pair<QString, QVariant>>; // a number or a text each
+
+// Columns of their own abscissa (the first), on a sheet of their own with the settings they
+// were made with beside them.
+struct FeuilleAnnexe {
+    QString nom;
+    std::vector<Colonne> colonnes;
+    Reglages reglages;
+};
+
 // A workbook for a spreadsheet: the numbers on a first sheet, with a chart of every
 // column against the first, as the program's screen showed them, and the settings of the
-// run on a second sheet.
+// run on a sheet after; each annex a sheet between them, its columns on the same chart.
 struct Tableau {
     QString feuille, titre;
     std::vector<Colonne> colonnes;
     Axe x, y;
+    std::vector<FeuilleAnnexe> annexes;
     QString feuilleReglages;
-    std::vector<std::pair<QString, QVariant>> reglages; // a number or a text each
+    Reglages reglages;
 };
 
 // The .xlsx file's bytes, or nothing with the reason in `raison`.

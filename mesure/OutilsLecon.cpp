@@ -129,11 +129,56 @@ OutilsLecon::OutilsLecon(QWidget* fenetre, kit::SurfaceDessin& animation,
     }
 }
 
+namespace {
+
+// What a run of the traces was made with.
+Reglages ReglagesDesTraces(const sim::EtatSimulation& etat,
+                           const std::array<std::optional<double>, 3>& capteursCm) {
+    const QString extremites[] = {OutilsLecon::tr("sans fin"), OutilsLecon::tr("fixe"),
+                                  OutilsLecon::tr("libre")};
+    Reglages reglages = {
+        {OutilsLecon::tr("Fréquence (Hz)"), etat.Frequence},
+        {OutilsLecon::tr("Amplitude (cm)"), double{etat.AmplitudeCm}},
+        {OutilsLecon::tr("Déformation (%)"), std::round(double{etat.CoefDeformation} * 100)},
+        {OutilsLecon::tr("Célérité (cm/s)"), etat.Celerite},
+        {OutilsLecon::tr("Amortissement (pour 10 cm)"), double{etat.CoefAmortissement}},
+        {OutilsLecon::tr("Extrémité de la corde"),
+         extremites[std::clamp<int>(etat.Extremite, 0, 2)]},
+        {OutilsLecon::tr("Base de temps (s/div)"), etat.DureeBalayage / 10},
+    };
+    for (int n : {1, 2}) {
+        const QString nom = OutilsLecon::tr("Capteur %1 (cm)").arg(n);
+        if (const auto& position = capteursCm[static_cast<size_t>(n)])
+            reglages.emplace_back(nom, *position);
+        else
+            reglages.emplace_back(nom, OutilsLecon::tr("arrêté"));
+    }
+    return reglages;
+}
+
+// t, y1 and y2 under their headers, the sensors' curves in their colours.
+std::vector<Colonne> ColonnesMesures(std::span<const sim::Echantillon> echantillons,
+                                     const std::array<QString, 3>& entetes,
+                                     const kit::Rgb (&couleurs)[2]) {
+    Colonne t{entetes[0], {}, 3, {}};
+    Colonne y1{entetes[1], {}, 4, couleurs[0]};
+    Colonne y2{entetes[2], {}, 4, couleurs[1]};
+    for (const sim::Echantillon& e : echantillons) {
+        t.valeurs.emplace_back(e.tempsS);
+        y1.valeurs.push_back(e.capteur1);
+        y2.valeurs.push_back(e.capteur2);
+    }
+    return {std::move(t), std::move(y1), std::move(y2)};
+}
+
+} // namespace
+
 Demande OutilsLecon::Mesures() const {
     Demande demande{
         tr("Enregistrer les mesures…"), tr("mesures"), QStandardPaths::DocumentsLocation, {}, {}};
     const std::vector<sim::Echantillon>& releve = traces_.Releve();
-    if (releve.empty()) {
+    const std::optional<scope::TracesGardees>& gardees = traces_.Gardees();
+    if (releve.empty() && !gardees) {
         demande.refus = tr("aucun capteur n'était en marche depuis que l'écran a été effacé : "
                            "il n'y a pas de mesures à enregistrer");
         return demande;
@@ -141,38 +186,26 @@ Demande OutilsLecon::Mesures() const {
     Tableau tableau;
     tableau.feuille = tr("Mesures");
     tableau.titre = tr("Élongations aux capteurs");
-    Colonne t{tr("t (s)"), {}, 3, {}};
-    Colonne y1{tr("y1 (cm)"), {}, 4, kit::TraceCapteur1};
-    Colonne y2{tr("y2 (cm)"), {}, 4, kit::TraceCapteur2};
-    for (const sim::Echantillon& e : releve) {
-        t.valeurs.emplace_back(e.tempsS);
-        y1.valeurs.push_back(e.capteur1);
-        y2.valeurs.push_back(e.capteur2);
-    }
-    tableau.colonnes = {std::move(t), std::move(y1), std::move(y2)};
+    tableau.colonnes = ColonnesMesures(releve, {tr("t (s)"), tr("y1 (cm)"), tr("y2 (cm)")},
+                                       {kit::TraceCapteur1, kit::TraceCapteur2});
     tableau.x = {tr("t (s)"), 0, etat_.DureeBalayage, etat_.DureeBalayage / 10};
     tableau.y = AxeOrdonnees();
-    tableau.feuilleReglages = tr("Réglages");
-    const QString extremites[] = {tr("sans fin"), tr("fixe"), tr("libre")};
-    tableau.reglages = {
-        {tr("Fréquence (Hz)"), etat_.Frequence},
-        {tr("Amplitude (cm)"), double{etat_.AmplitudeCm}},
-        {tr("Déformation (%)"), std::round(double{etat_.CoefDeformation} * 100)},
-        {tr("Célérité (cm/s)"), etat_.Celerite},
-        {tr("Amortissement (pour 10 cm)"), double{etat_.CoefAmortissement}},
-        {tr("Extrémité de la corde"), extremites[std::clamp<int>(etat_.Extremite, 0, 2)]},
-        {tr("Base de temps (s/div)"), etat_.DureeBalayage / 10},
-    };
-    for (int n : {1, 2}) {
-        const QString nom = tr("Capteur %1 (cm)").arg(n);
-        if (capteurs_.EstActif(n))
-            tableau.reglages.emplace_back(nom, sim::IndicePoint(capteurs_.Barre(n).Gauche()) /
-                                                   double{sim::PointsParCm});
-        else
-            tableau.reglages.emplace_back(nom, tr("arrêté"));
+    const std::array<QString, 3> entetesGardees{tr("t gardé (s)"), tr("y1 gardé (cm)"),
+                                                tr("y2 gardé (cm)")};
+    sim::MesuresGardees csvGardees;
+    if (gardees) {
+        tableau.annexes.push_back({tr("Traces gardées"),
+                                   ColonnesMesures(gardees->echantillons, entetesGardees,
+                                                   {kit::TraceGardee1, kit::TraceGardee2}),
+                                   ReglagesDesTraces(gardees->etat, gardees->capteursCm)});
+        csvGardees.echantillons = gardees->echantillons;
+        for (size_t c = 0; c < entetesGardees.size(); ++c)
+            csvGardees.entetes[c] = entetesGardees[c].toStdString();
     }
+    tableau.feuilleReglages = tr("Réglages");
+    tableau.reglages = ReglagesDesTraces(etat_, traces_.PositionsCapteurs());
     demande.formats = {FormatXlsx(std::move(tableau)),
-                       FormatCsv(sim::CsvMesures(releve, FormatDeLaLangue()))};
+                       FormatCsv(sim::CsvMesures(releve, FormatDeLaLangue(), csvGardees))};
     return demande;
 }
 

@@ -23,6 +23,13 @@ EcranOscillo::EcranOscillo(kit::SurfaceDessin& oscillo, QWidget& cache, sim::Eta
 
 void EcranOscillo::QuadrilleOscillo() {
     view::DessineQuadrillage(oscillo_, 10, 10);
+    if (surQuadrillage_)
+        surQuadrillage_();
+}
+
+void EcranOscillo::Vide() {
+    oscillo_.Efface();
+    QuadrilleOscillo();
 }
 
 void EcranOscillo::ChoisitBase(int index) {
@@ -34,14 +41,12 @@ void EcranOscillo::ChoisitBase(int index) {
     // never holds a position beyond the end of its sweep in between.
     etat_.TempsBalayage =
         static_cast<float>(sim::PositionBalayage(etat_.TempsMs, etat_.DureeBalayage));
-    oscillo_.Efface();
-    QuadrilleOscillo();
+    Vide();
 }
 
 void EcranOscillo::Revele() {
     cache_.hide();
-    oscillo_.Efface();
-    QuadrilleOscillo();
+    Vide();
 }
 
 void EcranOscillo::Couvre() {

@@ -21,6 +21,11 @@ public:
                  std::function<void()> litParametres, std::function<void()> desactiveCapteurs);
 
     void QuadrilleOscillo();
+    // Cleared to its graticule, and what is drawn on it (the kept traces) drawn again.
+    void Vide();
+    void DessineSurQuadrillage(std::function<void()> dessin) {
+        surQuadrillage_ = std::move(dessin);
+    }
     void ChoisitBase(int index);
     void Revele();
     void Couvre();
@@ -33,6 +38,7 @@ private:
     sim::EtatSimulation& etat_;
     std::function<void()> litParametres_;
     std::function<void()> desactiveCapteurs_;
+    std::function<void()> surQuadrillage_;
 };
 
 } // namespace scope

@@ -54,14 +54,28 @@ std::string NombreCsv(double valeur, int decimales, FormatCsv format) {
     return texte;
 }
 
-std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format) {
+std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format,
+                       const MesuresGardees& gardees) {
     std::string texte =
-        std::string("t (s)") + format.separateur + "y1 (cm)" + format.separateur + "y2 (cm)\n";
-    for (const Echantillon& e : echantillons) {
-        std::string ligne = Champ(e.tempsS, 3, format);
-        AjouteValeur(ligne, e.capteur1, format);
-        AjouteValeur(ligne, e.capteur2, format);
-        texte += ligne + '\n';
+        std::string("t (s)") + format.separateur + "y1 (cm)" + format.separateur + "y2 (cm)";
+    if (!gardees.echantillons.empty())
+        for (const std::string& entete : gardees.entetes)
+            texte += format.separateur + entete;
+    texte += '\n';
+    const auto champs = [format](std::span<const Echantillon> colonne, size_t i) {
+        if (i >= colonne.size())
+            return std::string(2, format.separateur);
+        std::string champ = Champ(colonne[i].tempsS, 3, format);
+        AjouteValeur(champ, colonne[i].capteur1, format);
+        AjouteValeur(champ, colonne[i].capteur2, format);
+        return champ;
+    };
+    const size_t lignes = std::max(echantillons.size(), gardees.echantillons.size());
+    for (size_t i = 0; i < lignes; ++i) {
+        texte += champs(echantillons, i);
+        if (!gardees.echantillons.empty())
+            texte += format.separateur + champs(gardees.echantillons, i);
+        texte += '\n';
     }
     return texte;
 }
@@ -88,11 +102,46 @@ std::string CsvProfil(std::span<const double> elongations, FormatCsv format,
     return texte;
 }
 
-std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, FormatCsv format) {
+namespace {
+
+// Three fields from `premier`: nothing if all are empty, false if malformed.
+bool LitEchantillon(const std::vector<std::string>& champs, size_t premier, FormatCsv format,
+                    std::optional<Echantillon>& lu) {
+    lu.reset();
+    if (champs[premier].empty())
+        return champs[premier + 1].empty() && champs[premier + 2].empty();
+    const auto temps = LitNombre(champs[premier], format);
+    if (!temps)
+        return false;
+    Echantillon e;
+    e.tempsS = *temps;
+    for (int n : {1, 2}) {
+        const std::string& champ = champs[premier + static_cast<size_t>(n)];
+        if (champ.empty())
+            continue;
+        const auto valeur = LitNombre(champ, format);
+        if (!valeur)
+            return false;
+        (n == 1 ? e.capteur1 : e.capteur2) = valeur;
+    }
+    lu = e;
+    return true;
+}
+
+} // namespace
+
+std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, FormatCsv format,
+                                                      std::vector<Echantillon>* gardees) {
     std::istringstream lignes(texte);
     std::string ligne;
     std::getline(lignes, ligne); // the header
+    const size_t colonnes =
+        static_cast<size_t>(std::count(ligne.begin(), ligne.end(), format.separateur)) + 1;
+    if (colonnes != 3 && colonnes != 6)
+        return std::nullopt;
     std::vector<Echantillon> echantillons;
+    if (gardees)
+        gardees->clear();
     while (std::getline(lignes, ligne)) {
         std::vector<std::string> champs(1);
         for (char c : ligne) {
@@ -101,23 +150,16 @@ std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, 
             else
                 champs.back().push_back(c);
         }
-        if (champs.size() != 3)
+        if (champs.size() != colonnes)
             return std::nullopt;
-        Echantillon e;
-        const auto temps = LitNombre(champs[0], format);
-        if (!temps)
+        std::optional<Echantillon> vivant, garde;
+        if (!LitEchantillon(champs, 0, format, vivant) ||
+            (colonnes == 6 && !LitEchantillon(champs, 3, format, garde)))
             return std::nullopt;
-        e.tempsS = *temps;
-        for (int n : {1, 2}) {
-            const std::string& champ = champs[static_cast<size_t>(n)];
-            if (champ.empty())
-                continue;
-            const auto valeur = LitNombre(champ, format);
-            if (!valeur)
-                return std::nullopt;
-            (n == 1 ? e.capteur1 : e.capteur2) = valeur;
-        }
-        echantillons.push_back(e);
+        if (vivant)
+            echantillons.push_back(*vivant);
+        if (garde && gardees)
+            gardees->push_back(*garde);
     }
     return echantillons;
 }

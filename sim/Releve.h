@@ -4,6 +4,7 @@
 // What the oscilloscope traced, kept as numbers a spreadsheet can read, and the string's
 // profile: plain text, written the language's way.
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,8 +30,16 @@ inline constexpr FormatCsv CsvAnglais{'.', ','};
 // A number with a fixed count of decimals, whatever the C locale says.
 std::string NombreCsv(double valeur, int decimales, FormatCsv format);
 
-// "t (s);y1 (cm);y2 (cm)", then a row per sample, each number between double quotes.
-std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format);
+// Samples kept beside the others, under three headers their caller words (t, y1, y2).
+struct MesuresGardees {
+    std::span<const Echantillon> echantillons;
+    std::array<std::string, 3> entetes;
+};
+
+// "t (s);y1 (cm);y2 (cm)", then a row per sample, each number between double quotes; kept
+// samples three columns further, every field empty beyond the last row of its own.
+std::string CsvMesures(std::span<const Echantillon> echantillons, FormatCsv format,
+                       const MesuresGardees& gardees = {});
 // A kept shape of the string beside the profile, under a header its caller words.
 struct ProfilFige {
     std::string entete;
@@ -41,8 +50,9 @@ struct ProfilFige {
 std::string CsvProfil(std::span<const double> elongations, FormatCsv format,
                       std::span<const ProfilFige> figes = {});
 
-// Reads back what CsvMesures wrote (empty where a sensor was off); nothing on a malformed
-// line.
-std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, FormatCsv format);
+// Reads back what CsvMesures wrote (empty where a sensor was off), and its kept samples into
+// `gardees` if given; nothing on a malformed line.
+std::optional<std::vector<Echantillon>> LitCsvMesures(const std::string& texte, FormatCsv format,
+                                                      std::vector<Echantillon>* gardees = nullptr);
 
 } // namespace sim

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -49,6 +50,16 @@ struct OutilsTest : ::testing::Test {
             nombres.push_back(m.captured().replace(',', '.').toDouble());
         return nombres;
     }
+#ifdef VIBRA_LIT_TABLEUR
+    // What a spreadsheet reads in a file, as lit_tableur.py prints it.
+    static QJsonObject Tableur(const char* mode, const QString& chemin) {
+        QProcess lecteur;
+        lecteur.start("/usr/bin/python3", {VIBRA_LIT_TABLEUR, mode, chemin});
+        EXPECT_TRUE(lecteur.waitForFinished(180000));
+        EXPECT_EQ(lecteur.exitCode(), 0) << lecteur.readAllStandardError().toStdString();
+        return QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
+    }
+#endif
     void Survole(kit::SurfaceDessin& s, double x, double y, Qt::MouseButtons boutons = {}) {
         QMouseEvent evenement(QEvent::MouseMove, s.VersWidget(x, y),
                               s.mapToGlobal(s.VersWidget(x, y)), Qt::NoButton, boutons, {});
@@ -109,18 +120,11 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
 
 #ifdef VIBRA_LIT_TABLEUR
     // As a spreadsheet reads them: numbers in their cells, the model's values at the times.
-    const auto tableur = [](const char* mode, const QString& chemin) {
-        QProcess lecteur;
-        lecteur.start("/usr/bin/python3", {VIBRA_LIT_TABLEUR, mode, chemin});
-        EXPECT_TRUE(lecteur.waitForFinished(180000));
-        EXPECT_EQ(lecteur.exitCode(), 0) << lecteur.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
-    };
     const auto lignesDe = [](const QJsonObject& lu, const char* feuille) {
         return lu["feuilles"].toObject()[feuille].toArray();
     };
     // LibreOffice's import dialog as it opens, in French: tab, comma and semicolon.
-    const QJsonArray calc = lignesDe(tableur("csv", Chemin("mesures.csv")), "mesures");
+    const QJsonArray calc = lignesDe(Tableur("csv", Chemin("mesures.csv")), "mesures");
     ASSERT_EQ(calc.size(), 301);
     for (qsizetype i = 1; i < calc.size(); ++i) {
         const QJsonArray ligne = calc[i].toArray();
@@ -130,7 +134,7 @@ TEST_F(OutilsTest, TheCsvHoldsTheModelsValuesAtEachTick) {
         EXPECT_NEAR(ligne[2].toDouble(-99), *(*lignes)[size_t(i - 1)].capteur2, 1e-12) << i;
     }
     ASSERT_TRUE(outils.EnregistreMesures(Chemin("mesures")).isEmpty()) << "a workbook first";
-    const QJsonObject classeur = tableur("classeur", Chemin("mesures.xlsx"));
+    const QJsonObject classeur = Tableur("classeur", Chemin("mesures.xlsx"));
     const QJsonArray cellules = lignesDe(classeur, "Mesures");
     ASSERT_EQ(cellules.size(), 301);
     EXPECT_EQ(cellules[0].toArray(), QJsonArray({"t (s)", "y1 (cm)", "y2 (cm)"}));
@@ -204,6 +208,87 @@ TEST_F(OutilsTest, FrozenShapesAreReadSavedAndHeard) {
     QTest::keyClick(banc.fenetre.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(aspects.empty());
     EXPECT_EQ(lue->text(QAccessible::Description), description) << "the view's own again";
+}
+
+// The lesson of a new medium: a pulse's traces kept, the wave speed doubled, a pulse again.
+// The kept traces stay through the sweeps after; the file carries both, and the delay between
+// the sensors read from it halves.
+TEST_F(OutilsTest, KeptTracesOutliveANewWaveSpeedAndHalveTheirDelayInTheFile) {
+    auto& ecran = banc.Surface("Oscillo");
+    const auto pixels = [&ecran](kit::Rgb couleur) {
+        const QImage image = ecran.Image();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == kit::Couleur(couleur).rgb();
+        return n;
+    };
+    banc.Clique("Label21");
+    banc.Clique("ActiveCapteur1"); // at point 40
+    banc.Clique("ActiveCapteur2");
+    emit banc.Surface("Animation").survolGlisser(banc("Capteur2"), 76 / 12.0f, 0); // 3 cm on
+    banc.Clique("Label17");
+    const auto impulsion = [this] {
+        banc.Clique("Command5");
+        for (int tick = 0; tick < 200; ++tick)
+            banc.Tick();
+    };
+    impulsion();
+    QTest::keyClick(banc.fenetre.get(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_TRUE(banc.fenetre->Traces().Gardees().has_value());
+    EXPECT_GT(pixels(kit::TraceGardee1), 100) << "the traces on screen, faded at once";
+    EXPECT_EQ(pixels(kit::TraceCapteur1), 0);
+    banc.operator()<QScrollBar>("CeleriteOnde")->setValue(100); // 10 cm/s
+    for (int tick = 0; tick < 400; ++tick)                      // past the end of the sweep
+        banc.Tick();
+    impulsion();
+    EXPECT_GT(pixels(kit::TraceGardee2), 100) << "kept through a new sweep";
+    EXPECT_GT(pixels(kit::TraceCapteur2), 100);
+
+    ASSERT_TRUE(outils.EnregistreMesures(Chemin("mesures.csv")).isEmpty());
+    std::vector<sim::Echantillon> gardees;
+    const auto vivantes = sim::LitCsvMesures(Contenu(Chemin("mesures.csv")).toStdString(),
+                                             sim::CsvFrancais, &gardees);
+    ASSERT_TRUE(vivantes.has_value());
+    // The delay between the peaks at the two sensors.
+    const auto retard = [](const std::vector<sim::Echantillon>& releve) {
+        std::array<double, 2> sommet{}, temps{};
+        for (const sim::Echantillon& e : releve)
+            for (size_t n = 0; n < 2; ++n)
+                if (const auto y = n == 0 ? e.capteur1 : e.capteur2; y && *y > sommet[n]) {
+                    sommet[n] = *y;
+                    temps[n] = e.tempsS;
+                }
+        return temps[1] - temps[0];
+    };
+    EXPECT_NEAR(retard(gardees), 0.6, 0.011) << "3 cm at 5 cm/s";
+    EXPECT_NEAR(retard(*vivantes), retard(gardees) / 2, 0.011);
+
+#ifdef VIBRA_LIT_TABLEUR
+    ASSERT_TRUE(outils.EnregistreMesures(Chemin("mesures.xlsx")).isEmpty());
+    const QJsonObject classeur = Tableur("classeur", Chemin("mesures.xlsx"));
+    const QJsonObject feuilles = classeur["feuilles"].toObject();
+    const QJsonArray annexe = feuilles["Traces gardées"].toArray();
+    ASSERT_EQ(annexe.size(), static_cast<qsizetype>(gardees.size()) + 1);
+    EXPECT_EQ(annexe[0].toArray().toVariantList().mid(0, 3),
+              QVariantList({"t gardé (s)", "y1 gardé (cm)", "y2 gardé (cm)"}));
+    EXPECT_EQ(annexe[3].toArray()[4], "Célérité (cm/s)");
+    EXPECT_EQ(annexe[3].toArray()[5], 5) << "the speed they were made at";
+    EXPECT_EQ(feuilles["Réglages"].toArray()[3].toArray(), QJsonArray({"Célérité (cm/s)", 10}));
+    EXPECT_EQ(classeur["series"].toInt(), 4);
+#endif
+
+    banc.Choisit("Sens(0)"); // 0.2 s per division: the kept ones drawn again on its scale
+    for (int tick = 0; tick < 250; ++tick) // into the next sweep, begun at a tick
+        banc.Tick();
+    EXPECT_GT(pixels(kit::TraceGardee1), 100);
+    const auto vivants = std::pair(pixels(kit::TraceCapteur1), pixels(kit::TraceCapteur2));
+    EXPECT_GT(vivants.second, 50);
+    QTest::keyClick(banc.fenetre.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pixels(kit::TraceGardee1) + pixels(kit::TraceGardee2), 0);
+    EXPECT_EQ(std::pair(pixels(kit::TraceCapteur1), pixels(kit::TraceCapteur2)), vivants)
+        << "the live traces as they were";
+    EXPECT_TRUE(aide::CommeRedessine(&ecran));
 }
 
 TEST_F(OutilsTest, AFailedWriteTellsWhyAndKeepsWhatWasThere) {
