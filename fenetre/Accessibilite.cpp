@@ -195,10 +195,11 @@ public:
     }
 };
 
-// The vibrator's block, moved by hand: a value in centimetres, up positive.
+// The vibrator's block or the reference line, moved by hand: a value in centimetres, up
+// positive.
 class PoigneeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit PoigneeAccessible(PoigneeVibreur* poignee)
+    explicit PoigneeAccessible(PoigneeVerticale* poignee)
         : QAccessibleWidget(poignee, QAccessible::Slider) {}
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface)
@@ -207,8 +208,7 @@ public:
     }
     QString text(QAccessible::Text quoi) const override {
         if (quoi == QAccessible::Description || quoi == QAccessible::Value)
-            return QCoreApplication::translate("Accessibilite", "%1 centimètres")
-                .arg(QLocale().toString(Poignee()->Position(), 'f', 1));
+            return Poignee()->TexteValeur();
         if (quoi == QAccessible::Help)
             return QCoreApplication::translate(
                 "Accessibilite", "Flèches haut et bas pour le déplacer, Début pour le repos");
@@ -216,12 +216,12 @@ public:
     }
     QVariant currentValue() const override { return Poignee()->Position(); }
     void setCurrentValue(const QVariant& valeur) override { Poignee()->Place(valeur.toDouble()); }
-    QVariant maximumValue() const override { return PoigneeVibreur::Limite; }
-    QVariant minimumValue() const override { return -PoigneeVibreur::Limite; }
-    QVariant minimumStepSize() const override { return PoigneeVibreur::PasClavier; }
+    QVariant maximumValue() const override { return PoigneeVerticale::Limite; }
+    QVariant minimumValue() const override { return -PoigneeVerticale::Limite; }
+    QVariant minimumStepSize() const override { return PoigneeVerticale::PasClavier; }
 
 private:
-    PoigneeVibreur* Poignee() const { return static_cast<PoigneeVibreur*>(widget()); }
+    PoigneeVerticale* Poignee() const { return static_cast<PoigneeVerticale*>(widget()); }
 };
 
 // The word after a save: a notification, which a screen reader reads out when it shows
@@ -233,8 +233,8 @@ public:
 };
 
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {
-    if (classe == QLatin1String(PoigneeVibreur::staticMetaObject.className()))
-        return new PoigneeAccessible(static_cast<PoigneeVibreur*>(objet));
+    if (classe == QLatin1String(PoigneeVerticale::staticMetaObject.className()))
+        return new PoigneeAccessible(static_cast<PoigneeVerticale*>(objet));
     if (classe == QLatin1String("QLabel") && objet->objectName() == QLatin1String("Confirmation"))
         return new AnnonceAccessible(static_cast<QWidget*>(objet));
     if (classe == QLatin1String(Etiquette::staticMetaObject.className())) {

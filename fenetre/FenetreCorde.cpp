@@ -77,9 +77,11 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     poignee_ = new PoigneeVibreur(
         *animation_, [this] { return etat_.Elongation[0]; }, [this] { PrendLeVibreur(); });
     poignee_->setVisible(!Trouve<QWidget>(this, "VibrationSolitaire")->isHidden());
+    reference_ = new LigneReference(*animation_);
     ConnecteRalenti();
     ConnecteLecons();
     ConnecteAspects();
+    ConnecteReference();
     ConnecteTracesGardees();
     AjouteAide(this);
     Connecte();
@@ -454,6 +456,22 @@ void FenetreCorde::ConnecteAspects() {
     AjouteAuMenuDe(animation_, tr("Effacer les aspects figés"),
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
                    [this] { vue_->EffaceAspects(); });
+}
+
+// The reference line from the string view's menu; first shown at the vibrator's amplitude,
+// the height a class reads first, then where it was left.
+void FenetreCorde::ConnecteReference() {
+    montreReference_ = new QAction(tr("Ligne de référence"), this);
+    montreReference_->setCheckable(true);
+    connect(montreReference_, &QAction::toggled, this, [this](bool montree) {
+        if (montree && !referencePlacee_) {
+            referencePlacee_ = true;
+            reference_->Place(vibrationPeriodique_->isHidden() ? etat_.AmplitudeSolitonCm
+                                                               : etat_.AmplitudeCm);
+        }
+        reference_->Montre(montree);
+    });
+    animation_->addAction(montreReference_);
 }
 
 // Ctrl+G keeps the traces on screen, Ctrl+Shift+G lets them go; the oscilloscope's own.

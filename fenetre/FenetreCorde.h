@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fenetre/LigneReference.h"
 #include "fenetre/Poignee.h"
 #include "fenetre/Ralenti.h"
 #include "mesure/OutilsLecon.h"
@@ -53,6 +54,7 @@ public:
     mesure::OutilsLecon& Outils() { return *outils_; }
     const IndicateurRalenti& Ralenti() const { return *ralenti_; }
     PoigneeVibreur& Poignee() { return *poignee_; }
+    LigneReference& Reference() { return *reference_; }
 
     // The window's settings as a lesson, and a lesson applied as if each control had been
     // moved by hand, the clock from zero. An opened lesson keeps its title and comment.
@@ -104,6 +106,7 @@ private:
     void ConnecteRalenti();
     void ConnecteAspects();
     void ConnecteTracesGardees();
+    void ConnecteReference();
     // An entry of one surface's menu only, with its keys anywhere in the window.
     void AjouteAuMenuDe(QWidget* surface, const QString& texte, QKeySequence touches,
                         const std::function<void()>& quoi);
@@ -126,9 +129,12 @@ private:
     std::unique_ptr<scope::Traces> traces_;
     mesure::OutilsLecon* outils_ = nullptr; // a child
     std::unique_ptr<IndicateurRalenti> ralenti_;
-    PoigneeVibreur* poignee_ = nullptr; // a child of the string view
-    std::string titre_, commentaire_;   // of the lesson opened last
-    QAction* vitesseReelle_ = nullptr;  // × 1 among the slow motion's entries
+    PoigneeVibreur* poignee_ = nullptr;   // a child of the string view
+    LigneReference* reference_ = nullptr; // a child of the string view
+    QAction* montreReference_ = nullptr;
+    bool referencePlacee_ = false;
+    std::string titre_, commentaire_;  // of the lesson opened last
+    QAction* vitesseReelle_ = nullptr; // × 1 among the slow motion's entries
 };
 
 } // namespace fenetre

@@ -87,6 +87,8 @@ sim::Lecon FenetreCorde::Lecon() const {
         kit::Trouve<QWidget>(const_cast<FenetreCorde*>(this), "CacheOscillo")->isHidden();
     l.baseDeTempsS = etat_.BaseDeTemps / 1000;
     l.enPause = !timer1_.isActive();
+    if (reference_->EstMontree())
+        l.ligneDeReferenceCm = reference_->Position();
     l.titre = titre_;
     l.commentaire = commentaire_;
     return l;
@@ -154,6 +156,10 @@ void FenetreCorde::AppliqueLecon(const sim::Lecon& l) {
         Lecture();
     titre_ = l.titre;
     commentaire_ = l.commentaire;
+    referencePlacee_ = l.ligneDeReferenceCm.has_value();
+    if (l.ligneDeReferenceCm)
+        reference_->Place(*l.ligneDeReferenceCm);
+    montreReference_->setChecked(referencePlacee_);
     // The first trace segments start where the points stand at time zero.
     sim::CalculeModele(etat_, l.periodique);
     for (int n : {1, 2})

@@ -4,7 +4,9 @@
 #include "sim/Etat.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,25 +22,29 @@ constexpr int Tolerance = 4;                      // pixels around the block, at
 
 } // namespace
 
-PoigneeVibreur::PoigneeVibreur(kit::SurfaceDessin& vue, std::function<double()> elongationAffichee,
-                               std::function<void()> deplace)
-    : QWidget(&vue), vue_(vue), elongationAffichee_(std::move(elongationAffichee)),
-      deplace_(std::move(deplace)) {
-    setObjectName(QStringLiteral("Vibreur"));
-    setAccessibleName(tr("Vibreur"));
-    // Tab reaches it; a press in its column away from the block is the view's, focus included.
+PoigneeVerticale::PoigneeVerticale(kit::SurfaceDessin& vue, std::function<void()> deplace)
+    : QWidget(&vue), vue_(vue), deplace_(std::move(deplace)) {
+    // Tab reaches it; a press away from its grip is the view's, focus included.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_NoSystemBackground);
     // Hover moves it does not use go on to the view's readout.
     setMouseTracking(true);
     vue_.installEventFilter(this);
-    SuitLaVue();
 }
 
-bool PoigneeVibreur::eventFilter(QObject* objet, QEvent* evenement) {
+bool PoigneeVerticale::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == &vue_ && evenement->type() == QEvent::Resize)
         SuitLaVue();
     return false;
+}
+
+PoigneeVibreur::PoigneeVibreur(kit::SurfaceDessin& vue, std::function<double()> elongationAffichee,
+                               std::function<void()> deplace)
+    : PoigneeVerticale(vue, std::move(deplace)),
+      elongationAffichee_(std::move(elongationAffichee)) {
+    setObjectName(QStringLiteral("Vibreur"));
+    setAccessibleName(tr("Vibreur"));
+    SuitLaVue();
 }
 
 void PoigneeVibreur::SuitLaVue() {
@@ -47,7 +53,7 @@ void PoigneeVibreur::SuitLaVue() {
     setGeometry(QRectF(haut, bas).toAlignedRect() & vue_.rect().adjusted(1, 1, -1, -1));
 }
 
-QRect PoigneeVibreur::ZoneBloc() const {
+QRect PoigneeVibreur::ZonePrise() const {
     const double e = elongationAffichee_();
     const QPointF a = vue_.VersWidget(GaucheBloc, sim::OrdonneeRepos - DemiHauteurBloc - e);
     const QPointF b = vue_.VersWidget(DroiteBloc, sim::OrdonneeRepos + DemiHauteurBloc - e);
@@ -55,11 +61,11 @@ QRect PoigneeVibreur::ZoneBloc() const {
     return QRectF(a, b).toAlignedRect().translated(-pos()).adjusted(-marge, -marge, marge, marge);
 }
 
-double PoigneeVibreur::ElongationSous(QPointF position) const {
+double PoigneeVerticale::HauteurSous(QPointF position) const {
     return sim::OrdonneeRepos - vue_.VersUnites(mapTo(&vue_, position)).y();
 }
 
-void PoigneeVibreur::Place(double cm) {
+void PoigneeVerticale::Place(double cm) {
     position_ = std::clamp(cm, -Limite, Limite);
     deplace_();
     update();
@@ -67,28 +73,33 @@ void PoigneeVibreur::Place(double cm) {
     QAccessible::updateAccessibility(&changement);
 }
 
-void PoigneeVibreur::mousePressEvent(QMouseEvent* evenement) {
+QString PoigneeVerticale::TexteValeur() const {
+    return QCoreApplication::translate("Accessibilite", "%1 centimètres")
+        .arg(QLocale().toString(position_, 'f', 1));
+}
+
+void PoigneeVerticale::mousePressEvent(QMouseEvent* evenement) {
     // Anywhere else in the column, the press belongs to the view beneath.
     if (evenement->button() != Qt::LeftButton ||
-        !ZoneBloc().contains(evenement->position().toPoint())) {
+        !ZonePrise().contains(evenement->position().toPoint())) {
         evenement->ignore();
         return;
     }
     tenu_ = true;
     setFocus(Qt::MouseFocusReason);
     setCursor(Qt::ClosedHandCursor);
-    Place(ElongationSous(evenement->position()));
+    Place(HauteurSous(evenement->position()));
 }
 
-void PoigneeVibreur::mouseMoveEvent(QMouseEvent* evenement) {
+void PoigneeVerticale::mouseMoveEvent(QMouseEvent* evenement) {
     if (!tenu_) {
         evenement->ignore();
         return;
     }
-    Place(ElongationSous(evenement->position()));
+    Place(HauteurSous(evenement->position()));
 }
 
-void PoigneeVibreur::mouseReleaseEvent(QMouseEvent* evenement) {
+void PoigneeVerticale::mouseReleaseEvent(QMouseEvent* evenement) {
     if (!tenu_) {
         evenement->ignore();
         return;
@@ -97,7 +108,7 @@ void PoigneeVibreur::mouseReleaseEvent(QMouseEvent* evenement) {
     unsetCursor();
 }
 
-void PoigneeVibreur::keyPressEvent(QKeyEvent* evenement) {
+void PoigneeVerticale::keyPressEvent(QKeyEvent* evenement) {
     const double pas = evenement->modifiers() & Qt::ShiftModifier ? GrandPasClavier : PasClavier;
     switch (evenement->key()) {
     case Qt::Key_Up:
@@ -116,21 +127,21 @@ void PoigneeVibreur::keyPressEvent(QKeyEvent* evenement) {
     evenement->accept();
 }
 
-// Nothing of its own but the keyboard's frame around the block.
-void PoigneeVibreur::paintEvent(QPaintEvent*) {
+// Nothing of its own but the keyboard's frame around its grip.
+void PoigneeVerticale::paintEvent(QPaintEvent*) {
     if (!hasFocus())
         return;
     QPainter p(this);
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    p.drawRect(ZoneBloc().adjusted(0, 0, -1, -1) & rect().adjusted(0, 0, -1, -1));
+    p.drawRect(ZonePrise().adjusted(0, 0, -1, -1) & rect().adjusted(0, 0, -1, -1));
 }
 
-void PoigneeVibreur::focusInEvent(QFocusEvent* evenement) {
+void PoigneeVerticale::focusInEvent(QFocusEvent* evenement) {
     update();
     QWidget::focusInEvent(evenement);
 }
 
-void PoigneeVibreur::focusOutEvent(QFocusEvent* evenement) {
+void PoigneeVerticale::focusOutEvent(QFocusEvent* evenement) {
     update();
     QWidget::focusOutEvent(evenement);
 }

@@ -164,6 +164,10 @@ struct Lecteur {
                 return Refuse(base ? ProblemeLecon::HorsBornes : ProblemeLecon::ValeurIllisible,
                               cle, "0.1 | 0.2 | 0.5 | 1 | 1.5 | 2 s/div");
             lecon.baseDeTempsS = *trouvee;
+        } else if (cle == "ligne-de-reference") {
+            double hauteur = 0;
+            Mesure(cle, v, {-3.4, 3.4, 0.01, "cm"}, hauteur);
+            lecon.ligneDeReferenceCm = hauteur;
         } else if (cle == "etat") {
             Choix(cle, v, std::array<std::string_view, 2>{"marche", "pause"}, choix);
             lecon.enPause = choix == 1;
@@ -270,6 +274,10 @@ std::string EcritLecon(const Lecon& l) {
     texte += une("oscilloscope", l.oscilloscope ? "visible" : "cache");
     texte += une("base-de-temps", Texte(l.baseDeTempsS) + " s/div");
     texte += une("etat", l.enPause ? "pause" : "marche");
+    // Only when shown: a lesson without it stays one that earlier versions read.
+    if (l.ligneDeReferenceCm)
+        texte +=
+            une("ligne-de-reference", Texte(std::round(*l.ligneDeReferenceCm * 100) / 100) + " cm");
     return texte;
 }
 

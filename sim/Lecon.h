@@ -31,6 +31,7 @@ struct Lecon {
     bool oscilloscope = false;                    // shown
     double baseDeTempsS = 0.5;                    // per division: 0.1, 0.2, 0.5, 1, 1.5, 2
     bool enPause = false;
+    std::optional<double> ligneDeReferenceCm; // nothing: not shown
     std::string titre, commentaire;
 };
 

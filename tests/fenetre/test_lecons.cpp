@@ -3,6 +3,7 @@
 #include "kit/Controles.h"
 #include "sim/ModeleOnde.h"
 
+#include <QAction>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -52,6 +53,18 @@ struct LeconsTest : ::testing::Test {
         banc.Choisit("Sens(0)");
         for (int tick = 0; tick < 77; ++tick)
             banc.Tick();
+        // What a lesson saves and what a new one lets go: the reference line, kept traces.
+        // (The menus' entries: of two windows, only the active one has its keys.)
+        const auto entree = [&banc](const char* surface, const QString& texte) {
+            for (QAction* action : banc.Surface(surface).actions())
+                if (action->text() == texte)
+                    action->trigger();
+        };
+        entree("Animation", "Ligne de référence");
+        banc.fenetre->Reference().Place(1.25);
+        entree("Oscillo", "Garder les traces");
+        EXPECT_TRUE(banc.fenetre->Traces().Gardees().has_value());
+        banc.Tick();
     }
 };
 
@@ -69,6 +82,7 @@ TEST_F(LeconsTest, ASavedLessonOpensAsTheSameWindow) {
         << "a saved lesson is confirmed as every other file";
     EXPECT_TRUE(texte.contains("frequence = 2 Hz\n")) << texte.constData();
     EXPECT_TRUE(texte.contains("capteur2 = 8 cm")) << texte.constData();
+    EXPECT_TRUE(texte.endsWith("\nligne-de-reference = 1.25 cm\n")) << texte.constData();
     for (aide::Banc* banc : {&ici, &ailleurs}) {
         ASSERT_EQ(banc->fenetre->OuvreLecon(Chemin("deux-capteurs.vibraligne")), "");
         EXPECT_EQ(banc->Etat().TempsMs, 0) << "the clock from zero";

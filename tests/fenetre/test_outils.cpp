@@ -431,6 +431,62 @@ TEST_F(OutilsTest, ReadoutsAndMeasurementsReadTheSameUnitsAtEveryZoom) {
     }
 }
 
+// The reference line, shown from the view's menu, moved by its keys and dragged by its grip:
+// at every zoom, the height where it is drawn on screen is the height written beside it.
+TEST_F(OutilsTest, TheReferenceLineStandsOnScreenAtTheHeightItReads) {
+    auto& vue = banc.Surface("Animation");
+    auto& ligne = banc.fenetre->Reference();
+    const QList<QAction*> actions = vue.actions();
+    const auto entree = std::find_if(actions.begin(), actions.end(),
+                                     [](QAction* a) { return a->text() == "Ligne de référence"; });
+    ASSERT_NE(entree, actions.end());
+    const QImage image = vue.Image();
+    (*entree)->trigger();
+    EXPECT_EQ(ligne.Texte(), "y = 0,50 cm") << "first at the vibrator's amplitude";
+    EXPECT_EQ(vue.Image(), image) << "drawn over the picture, never into it";
+    // The row with most of the line's dashes, read back as a height in cm.
+    int tirets = 0;
+    const auto hauteurALEcran = [&] {
+        const QImage ecran = aide::Ecran(banc.fenetre.get());
+        const QPoint coin = vue.mapTo(banc.fenetre.get(), QPoint());
+        int meilleure = -1, plus = 0;
+        for (int y = 1; y < vue.height() - 1; ++y) {
+            int n = 0;
+            for (int x = 1; x < vue.width() / 2; ++x)
+                n += ecran.pixel(coin + QPoint(x, y)) == qRgb(64, 64, 64);
+            if (n > plus)
+                std::tie(meilleure, plus) = std::pair(y, n);
+        }
+        tirets = plus;
+        return sim::OrdonneeRepos - vue.VersUnites(QPointF(1, meilleure)).y();
+    };
+    for (double zoom : {1.0, 1.5}) {
+        kit::ZoomDe(banc.fenetre.get())->ChoisitZoomNormal(zoom);
+        const double pixel = 1 / vue.echelle().PixelY(1);
+        ligne.setFocus();
+        QTest::keyClick(&ligne, Qt::Key_Home);
+        QTest::keyClick(&ligne, Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(&ligne, Qt::Key_Up);
+        EXPECT_EQ(ligne.Texte(), "y = 0,60 cm");
+        EXPECT_NEAR(hauteurALEcran(), Nombres(ligne.Texte()).front(), pixel + 0.005) << zoom;
+        const QPoint prise = ligne.rect().center();
+        QTest::mousePress(&ligne, Qt::LeftButton, {}, prise);
+        const QPoint arrivee = ligne.mapFrom(&vue, vue.VersWidget(12, 5.9).toPoint());
+        QMouseEvent glisse(QEvent::MouseMove, arrivee, ligne.mapToGlobal(arrivee), Qt::NoButton,
+                           Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&ligne, &glisse);
+        QTest::mouseRelease(&ligne, Qt::LeftButton, {}, arrivee);
+        EXPECT_NEAR(ligne.Position(), -2.4, pixel) << "dragged down, by a finger or the mouse";
+        EXPECT_NEAR(hauteurALEcran(), Nombres(ligne.Texte()).front(), pixel + 0.005) << zoom;
+        EXPECT_TRUE(aide::CommeRedessine(&vue)) << zoom;
+    }
+    ASSERT_GT(tirets, vue.width() / 6);
+    (*entree)->trigger();
+    hauteurALEcran();
+    EXPECT_EQ(tirets, 0) << "hidden again";
+    EXPECT_TRUE(aide::CommeRedessine(&vue));
+}
+
 } // namespace
 
 namespace {

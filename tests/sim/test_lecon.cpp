@@ -52,6 +52,15 @@ TEST(Lecon, AnExampleReadsAsWrittenAndComesBackTheSame) {
     // A value between two steps of its scroll bar goes to the nearer one.
     const auto entre = sim::LitLecon(Remplace(Exemple, "2 Hz", "2.04 Hz"));
     EXPECT_NEAR(std::get<sim::Lecon>(entre).frequenceHz, 2.0, 1e-12);
+    // The reference line is written only when shown, for the versions before it.
+    EXPECT_FALSE(l.ligneDeReferenceCm.has_value());
+    EXPECT_EQ(ecrite.find("ligne-de-reference"), std::string::npos);
+    const auto reference = sim::LitLecon(Exemple + "ligne-de-reference = -1,234 cm\n");
+    ASSERT_TRUE(std::holds_alternative<sim::Lecon>(reference));
+    EXPECT_NEAR(*std::get<sim::Lecon>(reference).ligneDeReferenceCm, -1.23, 1e-12);
+    EXPECT_NE(
+        sim::EcritLecon(std::get<sim::Lecon>(reference)).find("\nligne-de-reference = -1.23 cm\n"),
+        std::string::npos);
 }
 
 // Each fault, named with its line and its setting, and nothing read.
@@ -70,6 +79,7 @@ TEST(Lecon, EachFaultIsNamedWithItsLine) {
         {Remplace(Exemple, "0.2 s/div", "0.3 s/div"), P::HorsBornes, 17, "base-de-temps"},
         {Remplace(Exemple, "etat = marche", "vitesse = 2"), P::CleInconnue, 18, "vitesse"},
         {Exemple + "frequence = 1\n", P::CleRepetee, 19, "frequence"},
+        {Exemple + "ligne-de-reference = 3,5 cm\n", P::HorsBornes, 19, "ligne-de-reference"},
         {Remplace(Exemple, "capteur2 = 8\n", ""), P::LigneManquante, 0, "capteur2"},
         {Remplace(Exemple, "montee = 50 %", "montee 50"), P::LigneIllisible, 10, ""},
         {Remplace(Exemple, "lecon 1", "lecon 2"), P::VersionPlusRecente, 1, ""},
