@@ -35,6 +35,9 @@ QString FenetreAide::Texte() {
     texte += touche(QStringLiteral("Ctrl+F, Ctrl+Maj+F"),
                     tr("figer l'aspect de la corde (trois au plus, chacun avec son temps), "
                        "effacer les aspects figés"));
+    texte += touche(QStringLiteral("Ctrl+G, Ctrl+Maj+G"),
+                    tr("garder les traces de l'oscilloscope (estompées, sous les suivantes, avec "
+                       "leurs réglages dans les mesures), effacer les traces gardées"));
     texte += touche(QStringLiteral("Ctrl+R"), tr("réinitialiser : tout comme au démarrage"));
     texte += touche(QStringLiteral("F1"), tr("cette aide"));
     texte += touche(tr("Tab"), tr("passer d'une commande à l'autre"));
@@ -57,7 +60,13 @@ QString FenetreAide::Texte() {
                                  "souris : la corde emporte le mouvement de la main, amorti et "
                                  "réfléchi comme une impulsion. Lâché, il reste où il est ; un "
                                  "bouton d'impulsion ou un changement d'onglet le remet au "
-                                 "repos.")));
+                                 "repos.")) +
+                     QStringLiteral("<p>%1</p>")
+                         .arg(tr("La ligne de référence, dans le menu de la vue de la corde, "
+                                 "marque une hauteur, écrite à son bout : pour lire une "
+                                 "amplitude, ou ce que l'amortissement en laisse. Sa poignée, à "
+                                 "droite, se glisse à la souris ou au doigt ; avec Tab, les "
+                                 "flèches haut et bas la déplacent.")));
     texte += QStringLiteral("<h2>%1</h2><p>%2</p>")
                  .arg(tr("Les extrémités de la corde"),
                       tr("« sans fin » : l'onde quitte la vue et ne revient pas. « fixe » : la "

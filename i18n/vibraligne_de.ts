@@ -706,6 +706,14 @@ Physikunterricht</translation>
         <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
         <translation>die Form des Seils festhalten (höchstens drei, jede mit ihrer Zeit), die festgehaltenen Formen löschen</translation>
     </message>
+    <message>
+        <source>garder les traces de l&apos;oscilloscope (estompées, sous les suivantes, avec leurs réglages dans les mesures), effacer les traces gardées</source>
+        <translation>die Kurven des Oszilloskops behalten (blass, unter den folgenden, mit ihren Einstellungen in den Messungen), die behaltenen Kurven löschen</translation>
+    </message>
+    <message>
+        <source>La ligne de référence, dans le menu de la vue de la corde, marque une hauteur, écrite à son bout : pour lire une amplitude, ou ce que l&apos;amortissement en laisse. Sa poignée, à droite, se glisse à la souris ou au doigt ; avec Tab, les flèches haut et bas la déplacent.</source>
+        <translation>Die Bezugslinie im Menü der Seilansicht markiert eine Höhe, die an ihrem Ende steht: um eine Amplitude abzulesen oder was die Dämpfung davon übrig lässt. Ihr Griff rechts lässt sich mit der Maus oder dem Finger ziehen; mit Tab verschieben die Pfeiltasten nach oben und unten sie.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -752,6 +760,29 @@ Physikunterricht</translation>
     <message>
         <source>Effacer les aspects figés</source>
         <translation>Festgehaltene Formen löschen</translation>
+    </message>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Bezugslinie</translation>
+    </message>
+    <message>
+        <source>Garder les traces</source>
+        <translation>Kurven behalten</translation>
+    </message>
+    <message>
+        <source>Effacer les traces gardées</source>
+        <translation>Behaltene Kurven löschen</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::LigneReference</name>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Bezugslinie</translation>
+    </message>
+    <message>
+        <source>y = %1 cm</source>
+        <translation>y = %1 cm</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1034,22 @@ Physikunterricht</translation>
     <message>
         <source>y à t = %1 s (cm)</source>
         <translation>y bei t = %1 s (cm)</translation>
+    </message>
+    <message>
+        <source>t gardé (s)</source>
+        <translation>t behalten (s)</translation>
+    </message>
+    <message>
+        <source>y1 gardé (cm)</source>
+        <translation>y1 behalten (cm)</translation>
+    </message>
+    <message>
+        <source>y2 gardé (cm)</source>
+        <translation>y2 behalten (cm)</translation>
+    </message>
+    <message>
+        <source>Traces gardées</source>
+        <translation>Behaltene Kurven</translation>
     </message>
 </context>
 </TS>

@@ -706,6 +706,14 @@ physics classroom</translation>
         <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
         <translation>freeze the string&apos;s shape (three at most, each with its time), clear the frozen shapes</translation>
     </message>
+    <message>
+        <source>garder les traces de l&apos;oscilloscope (estompées, sous les suivantes, avec leurs réglages dans les mesures), effacer les traces gardées</source>
+        <translation>keep the oscilloscope&apos;s traces (faded, under the ones that follow, with their settings in the measurements), clear the kept traces</translation>
+    </message>
+    <message>
+        <source>La ligne de référence, dans le menu de la vue de la corde, marque une hauteur, écrite à son bout : pour lire une amplitude, ou ce que l&apos;amortissement en laisse. Sa poignée, à droite, se glisse à la souris ou au doigt ; avec Tab, les flèches haut et bas la déplacent.</source>
+        <translation>The reference line, in the string view&apos;s menu, marks a height, written at its end: to read an amplitude, or what damping leaves of it. Its grip, on the right, drags with the mouse or a finger; with Tab, the Up and Down arrows move it.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -752,6 +760,29 @@ physics classroom</translation>
     <message>
         <source>Effacer les aspects figés</source>
         <translation>Clear the frozen shapes</translation>
+    </message>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Reference line</translation>
+    </message>
+    <message>
+        <source>Garder les traces</source>
+        <translation>Keep the traces</translation>
+    </message>
+    <message>
+        <source>Effacer les traces gardées</source>
+        <translation>Clear the kept traces</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::LigneReference</name>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Reference line</translation>
+    </message>
+    <message>
+        <source>y = %1 cm</source>
+        <translation>y = %1 cm</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1034,22 @@ physics classroom</translation>
     <message>
         <source>y à t = %1 s (cm)</source>
         <translation>y at t = %1 s (cm)</translation>
+    </message>
+    <message>
+        <source>t gardé (s)</source>
+        <translation>t kept (s)</translation>
+    </message>
+    <message>
+        <source>y1 gardé (cm)</source>
+        <translation>y1 kept (cm)</translation>
+    </message>
+    <message>
+        <source>y2 gardé (cm)</source>
+        <translation>y2 kept (cm)</translation>
+    </message>
+    <message>
+        <source>Traces gardées</source>
+        <translation>Kept traces</translation>
     </message>
 </context>
 </TS>

@@ -706,6 +706,14 @@ de física</translation>
         <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
         <translation>congelar la forma de la cuerda (tres como máximo, cada una con su tiempo), borrar las formas congeladas</translation>
     </message>
+    <message>
+        <source>garder les traces de l&apos;oscilloscope (estompées, sous les suivantes, avec leurs réglages dans les mesures), effacer les traces gardées</source>
+        <translation>conservar las trazas del osciloscopio (atenuadas, bajo las siguientes, con sus ajustes en las medidas), borrar las trazas conservadas</translation>
+    </message>
+    <message>
+        <source>La ligne de référence, dans le menu de la vue de la corde, marque une hauteur, écrite à son bout : pour lire une amplitude, ou ce que l&apos;amortissement en laisse. Sa poignée, à droite, se glisse à la souris ou au doigt ; avec Tab, les flèches haut et bas la déplacent.</source>
+        <translation>La línea de referencia, en el menú de la vista de la cuerda, marca una altura, escrita en su extremo: para leer una amplitud, o lo que el amortiguamiento deja de ella. Su asa, a la derecha, se arrastra con el ratón o con el dedo; con Tab, las flechas arriba y abajo la desplazan.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -752,6 +760,29 @@ de física</translation>
     <message>
         <source>Effacer les aspects figés</source>
         <translation>Borrar las formas congeladas</translation>
+    </message>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Línea de referencia</translation>
+    </message>
+    <message>
+        <source>Garder les traces</source>
+        <translation>Conservar las trazas</translation>
+    </message>
+    <message>
+        <source>Effacer les traces gardées</source>
+        <translation>Borrar las trazas conservadas</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::LigneReference</name>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Línea de referencia</translation>
+    </message>
+    <message>
+        <source>y = %1 cm</source>
+        <translation>y = %1 cm</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1034,22 @@ de física</translation>
     <message>
         <source>y à t = %1 s (cm)</source>
         <translation>y en t = %1 s (cm)</translation>
+    </message>
+    <message>
+        <source>t gardé (s)</source>
+        <translation>t conservado (s)</translation>
+    </message>
+    <message>
+        <source>y1 gardé (cm)</source>
+        <translation>y1 conservado (cm)</translation>
+    </message>
+    <message>
+        <source>y2 gardé (cm)</source>
+        <translation>y2 conservado (cm)</translation>
+    </message>
+    <message>
+        <source>Traces gardées</source>
+        <translation>Trazas conservadas</translation>
     </message>
 </context>
 </TS>

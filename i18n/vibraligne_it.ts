@@ -706,6 +706,14 @@ di fisica</translation>
         <source>figer l&apos;aspect de la corde (trois au plus, chacun avec son temps), effacer les aspects figés</source>
         <translation>fissare la forma della corda (al massimo tre, ciascuna con il suo tempo), cancellare le forme fissate</translation>
     </message>
+    <message>
+        <source>garder les traces de l&apos;oscilloscope (estompées, sous les suivantes, avec leurs réglages dans les mesures), effacer les traces gardées</source>
+        <translation>conservare le tracce dell&apos;oscilloscopio (sbiadite, sotto le successive, con le loro impostazioni nelle misure), cancellare le tracce conservate</translation>
+    </message>
+    <message>
+        <source>La ligne de référence, dans le menu de la vue de la corde, marque une hauteur, écrite à son bout : pour lire une amplitude, ou ce que l&apos;amortissement en laisse. Sa poignée, à droite, se glisse à la souris ou au doigt ; avec Tab, les flèches haut et bas la déplacent.</source>
+        <translation>La linea di riferimento, nel menu della vista della corda, segna un&apos;altezza, scritta alla sua estremità: per leggere un&apos;ampiezza, o quanto ne lascia lo smorzamento. La sua maniglia, a destra, si trascina con il mouse o con il dito; con Tab, le frecce su e giù la spostano.</translation>
+    </message>
 </context>
 <context>
     <name>fenetre::FenetreCorde</name>
@@ -752,6 +760,29 @@ di fisica</translation>
     <message>
         <source>Effacer les aspects figés</source>
         <translation>Cancella le forme fissate</translation>
+    </message>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Linea di riferimento</translation>
+    </message>
+    <message>
+        <source>Garder les traces</source>
+        <translation>Conserva le tracce</translation>
+    </message>
+    <message>
+        <source>Effacer les traces gardées</source>
+        <translation>Cancella le tracce conservate</translation>
+    </message>
+</context>
+<context>
+    <name>fenetre::LigneReference</name>
+    <message>
+        <source>Ligne de référence</source>
+        <translation>Linea di riferimento</translation>
+    </message>
+    <message>
+        <source>y = %1 cm</source>
+        <translation>y = %1 cm</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1034,22 @@ di fisica</translation>
     <message>
         <source>y à t = %1 s (cm)</source>
         <translation>y a t = %1 s (cm)</translation>
+    </message>
+    <message>
+        <source>t gardé (s)</source>
+        <translation>t conservato (s)</translation>
+    </message>
+    <message>
+        <source>y1 gardé (cm)</source>
+        <translation>y1 conservato (cm)</translation>
+    </message>
+    <message>
+        <source>y2 gardé (cm)</source>
+        <translation>y2 conservato (cm)</translation>
+    </message>
+    <message>
+        <source>Traces gardées</source>
+        <translation>Tracce conservate</translation>
     </message>
 </context>
 </TS>

@@ -22,10 +22,13 @@ ATTENDUES = {
 RACCOURCIS = ["Ctrl+S", "", "Ctrl+C", "Ctrl+Shift+S", "Ctrl+1", "Ctrl+2", "Ctrl+4", "Ctrl+0",
               "Ctrl+O", "Ctrl+L", "Ctrl+R"]
 COCHEES = [None] * 4 + [True, False, False, False] + [None] * 3
-# The string view's own entries, after the others.
-DE_LA_VUE = {"fr": ["Figer l'aspect de la corde", "Effacer les aspects figés"],
-             "en": ["Freeze the string's shape", "Clear the frozen shapes"]}[langue]
-TOUCHES_DE_LA_VUE = ["Ctrl+F", "Ctrl+Shift+F"]
+# Each screen's own entries, after the others.
+DE_LA_VUE = {"fr": ["Figer l'aspect de la corde", "Effacer les aspects figés", "Ligne de référence"],
+             "en": ["Freeze the string's shape", "Clear the frozen shapes", "Reference line"]}[langue]
+TOUCHES_DE_LA_VUE = ["Ctrl+F", "Ctrl+Shift+F", ""]
+DE_L_ECRAN = {"fr": ["Garder les traces", "Effacer les traces gardées"],
+              "en": ["Keep the traces", "Clear the kept traces"]}[langue]
+TOUCHES_DE_L_ECRAN = ["Ctrl+G", "Ctrl+Shift+G"]
 
 environnement = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
 environnement.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp())
@@ -64,8 +67,8 @@ def fenetre(largeur):
 
 def parcourt(ouverture, quoi, vue=True):
     """Opens a menu, walks every entry with Down, closes it; what was heard, checked."""
-    attendues = ATTENDUES + (DE_LA_VUE if vue else [])
-    raccourcis = RACCOURCIS + (TOUCHES_DE_LA_VUE if vue else [])
+    attendues = ATTENDUES + (DE_LA_VUE if vue else DE_L_ECRAN)
+    raccourcis = RACCOURCIS + (TOUCHES_DE_LA_VUE if vue else TOUCHES_DE_L_ECRAN)
     debut = len(entendus)
     ouverture()
     time.sleep(1)
