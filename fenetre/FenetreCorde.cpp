@@ -135,7 +135,6 @@ void FenetreCorde::contextMenuEvent(QContextMenuEvent* evenement) {
         return;
     }
     QWidget* oscillo = &ecran_->Surface();
-    SepareLeMenuDe(oscillo);
     const QWidget* focus = focusWidget();
     const bool aDroite =
         focus && focus->mapTo(this, QPoint()).x() >= oscillo->mapTo(this, QPoint()).x();
