@@ -20,17 +20,12 @@ const QColor Trait(64, 64, 64);
 } // namespace
 
 LigneReference::LigneReference(kit::SurfaceDessin& vue)
-    : PoigneeVerticale(vue, [this] { SuitLaVue(); }), vivante_(&vue) {
+    : PoigneeVerticale(vue, [this] { SuitLaVue(); }) {
     setObjectName(QStringLiteral("LigneReference"));
     setAccessibleName(tr("Ligne de référence"));
     setCursor(Qt::SizeVerCursor);
     hide();
     vue_.AjouteSurcouche(this);
-}
-
-LigneReference::~LigneReference() {
-    if (vivante_)
-        vivante_->RetireSurcouche(this);
 }
 
 void LigneReference::Montre(bool montree) {

@@ -3,19 +3,17 @@
 
 #include "fenetre/Poignee.h"
 
-#include <QPointer>
-
 namespace fenetre {
 
 // A dashed line across the string view at a height the class chooses, to read an amplitude
 // against, or how far damping brings a crest down; its height written beside it as the
 // readout rounds it. The line and its text are drawn over the view, never into its picture;
-// the widget is the grip at its right end.
+// the widget is the grip at its right end. A child of the view, it goes with the view and
+// never before it, so it never takes its drawing back from a view half gone.
 class LigneReference : public PoigneeVerticale, public kit::Surcouche {
     Q_OBJECT
 public:
     explicit LigneReference(kit::SurfaceDessin& vue);
-    ~LigneReference() override;
 
     void Montre(bool montree);
     bool EstMontree() const { return !isHidden(); }
@@ -34,8 +32,7 @@ private:
     QRect Poignee() const;
     QRect Cadre() const; // the text's
 
-    QPointer<kit::SurfaceDessin> vivante_; // the view may go first, with the window
-    QRect zone_;                           // what was last declared, to repaint it on a move
+    QRect zone_; // what was last declared, to repaint it on a move
 };
 
 } // namespace fenetre
