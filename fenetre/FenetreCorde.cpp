@@ -68,6 +68,8 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     traces_ = std::make_unique<scope::Traces>(*ecran_, etat_, *capteurs_);
     connect(&ecran_->Surface(), &SurfaceDessin::efface, this,
             [this] { traces_->RepartDeZero(etat_.TempsMs); });
+    // Under the pointer's readout, which the lesson tools lay over the view after it.
+    reference_ = new LigneReference(*animation_);
     outils_ =
         new mesure::OutilsLecon(this, *animation_, ecran_->Surface(), etat_, *traces_, *capteurs_);
     outils_->SuitLesAspects(*vue_);
@@ -77,7 +79,6 @@ FenetreCorde::FenetreCorde(sim::HorlogeMurale horloge, QWidget* parent)
     poignee_ = new PoigneeVibreur(
         *animation_, [this] { return etat_.Elongation[0]; }, [this] { PrendLeVibreur(); });
     poignee_->setVisible(!Trouve<QWidget>(this, "VibrationSolitaire")->isHidden());
-    reference_ = new LigneReference(*animation_);
     ConnecteRalenti();
     ConnecteLecons();
     ConnecteAspects();

@@ -6,7 +6,8 @@
 # The welcome window, then the main window, at their laid-out places (the page at zoom 1);
 # the string moving; a sensor dragged by a finger, tracing; a long press opening the menu;
 # Ctrl+S downloading a workbook whose numbers are the desktop program's for the same lesson;
-# ?lecon= opening a good lesson and telling a bad one's fault.
+# ?lecon= opening a good lesson and telling a bad one's fault; the lesson's reference line
+# dragged by a finger, and the traces kept.
 import functools, http.server, json, os, shutil, subprocess, sys, tempfile, threading, time
 
 import openpyxl
@@ -280,6 +281,35 @@ try:
                     float(texte[1].split(";")[0].strip('"').replace(",", ".")) ==
                     round(lignes[0][0], 3),
                     "the CSV holds the samples from the same first: " + texte[1])
+
+    # The lesson's reference line stands where the desktop program draws it; a finger drags
+    # its grip down; Ctrl+G keeps the traces on the oscilloscope, faded.
+    gx, gy, gl, gh = positions["corde"]["LigneReference"]
+    vx, vy, vl, vh = positions["corde"]["Animation"]
+
+    def rangee(ecran):
+        """The row of the view with most of the line's dashes."""
+        return max(range(vy + 1, vy + vh - 1),
+                   key=lambda y: ecran.compte((vx + 1, y, vl // 2, 1), "#404040"))
+
+    ligne = rangee(Ecran("reference"))
+    verifie(ligne == gy + gh // 2, "the reference line at its row: %d (%d expected)"
+            % (ligne, gy + gh // 2))
+    doigt("touchStart", gx + gl // 2, ligne)
+    for pas in range(1, 11):
+        time.sleep(0.03)
+        doigt("touchMove", gx + gl // 2, ligne + 4 * pas)
+    doigt("touchEnd")
+    time.sleep(0.5)
+    descendue = rangee(Ecran("reference-glissee"))
+    verifie(abs(descendue - (ligne + 40)) <= 1,
+            "a finger drags it 40 px down: row %d from %d" % (descendue, ligne))
+    touche("g", "KeyG", 71, modificateurs=2)
+    time.sleep(0.5)
+    oscillo = positions["corde"]["Oscillo"]
+    verifie(Ecran("traces-gardees").compte((oscillo[0] + 1, oscillo[1] + 1, oscillo[2] - 2,
+                                             oscillo[3] - 2), "#C0C1E1") > 40,
+            "Ctrl+G keeps the traces, faded")
 
     # A bad lesson: the window as it opens, and the fault said, with its line.
     accueil, z, origine = ouvre("?lang=en&lecon=faute.vibraligne")
