@@ -468,6 +468,9 @@ TEST_F(OutilsTest, TheReferenceLineStandsOnScreenAtTheHeightItReads) {
         QTest::keyClick(&ligne, Qt::Key_Up, Qt::ShiftModifier);
         QTest::keyClick(&ligne, Qt::Key_Up);
         EXPECT_EQ(ligne.Texte(), "y = 0,60 cm");
+        QAccessibleInterface* lue = QAccessible::queryAccessibleInterface(&ligne);
+        EXPECT_EQ(lue->role(), QAccessible::Slider);
+        EXPECT_EQ(lue->text(QAccessible::Value), "0,60 centimètres") << "as it reads on screen";
         EXPECT_NEAR(hauteurALEcran(), Nombres(ligne.Texte()).front(), pixel + 0.005) << zoom;
         const QPoint prise = ligne.rect().center();
         QTest::mousePress(&ligne, Qt::LeftButton, {}, prise);
