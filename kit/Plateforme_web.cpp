@@ -19,9 +19,10 @@ namespace {
 
 // A page shows at most one picture a frame, but Qt's widgets repaint their window's backing
 // store at every 10 ms tick, and each repaint is handed to WebGL at the next frame anyway:
-// on a 60 Hz screen, four in ten were never seen. Qt asks for a window's repaint with one request
-// and asks again only once it is delivered; held here, it is delivered at the next frame, with all
-// that was marked meanwhile. The tick itself, and all it computes and records, is untouched.
+// on a 60 Hz screen, four in ten were never seen. Qt asks for a window's repaint with one
+// request and asks again only once it is delivered; held here, it is delivered at the next
+// frame, with all that was marked meanwhile. The tick itself, and all it computes and
+// records, is untouched.
 class RepeintParImage : public QObject {
 public:
     using QObject::QObject;
@@ -63,7 +64,7 @@ private:
 } // namespace
 
 // Carlito, Calibri's metrics, so that every caption keeps its laid-out width on a phone
-// as on a school's computer.
+// as on a school's computer; and windows repainted at the browser's frames.
 void PreparePlateforme() {
     for (const char* style : {"Regular", "Bold", "Italic"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/polices/Carlito-%1.ttf").arg(style));
